@@ -1,0 +1,60 @@
+#pragma once
+// File functions: length, attributes, modification time, listings with
+// attributes, rename, delete, copy, and text files read and written by lines.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "rt/error.h"
+
+namespace rt {
+
+// Listing attribute filter bits, as a listing "with attributes N" takes them:
+// normal files are always included; hidden (2), system (4) and folders (16)
+// only when asked for.
+enum : unsigned {
+    kListNormal = 0,
+    kListHidden = 2,
+    kListSystem = 4,
+    kListFolders = 16,
+};
+
+struct DirEntry {
+    std::string name;         // bare name as the listing returns it
+    DWORD attributes = 0;     // FILE_ATTRIBUTE_* bits
+    unsigned long long size = 0;
+    FILETIME lastWrite{};     // UTC
+};
+
+// One FindFirstFileA/FindNextFileA pass over pattern (a folder path plus a
+// pattern, such as "C:\\x\\*.jpg"), keeping the entries the filter allows, in
+// the platform's order. "." and ".." are returned like any folder when folders
+// are asked for. A pattern that finds nothing gives an empty list.
+std::vector<DirEntry> ListDirectory(const std::string& pattern, unsigned filter);
+// The same pass, stopping at the first allowed entry: does the listing find anything?
+bool ListingFinds(const std::string& pattern, unsigned filter);
+
+// Queries of one file; false when it cannot be read.
+bool FileLength(const std::string& path, unsigned long long& length);
+bool FileAttributes(const std::string& path, DWORD& attributes);
+// Last-write time in local time.
+bool FileModified(const std::string& path, SYSTEMTIME& local);
+
+Error SetAttributes(const std::string& path, DWORD attributes);
+Error RenameFile(const std::string& from, const std::string& to);  // moves across folders; fails onto an existing name
+Error DeleteFileAt(const std::string& path);
+Error CopyFileTo(const std::string& from, const std::string& to);
+
+// Reads an 8-bit text file line by line: a line ends at a carriage return, a
+// line feed directly after it belongs to that ending, a line feed alone does
+// not end a line, and the last line needs no ending. Lines of any length are
+// passed whole. The error is the open's (nothing is read then); read errors
+// after a successful open end the reading quietly.
+Error ReadTextLines(const std::string& path, const std::function<void(const std::string&)>& onLine);
+// Replaces the file with these lines, each ended by CR LF; an existing file
+// is only touched when it can be opened for writing.
+Error WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+}  // namespace rt

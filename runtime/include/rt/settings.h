@@ -1,0 +1,15 @@
+#pragma once
+// The per-user settings store: HKEY_CURRENT_USER\Software\<app>\<section>,
+// string values, a default on every read.
+#include <string>
+
+namespace rt {
+
+std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                       const std::string& defaultValue = "");
+void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                 const std::string& value);
+// Deletes one section, or the program's whole entry when section is "".
+void DeleteSetting(const std::string& app, const std::string& section = "");
+
+}  // namespace rt
