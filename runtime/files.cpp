@@ -1,0 +1,221 @@
+#include "rt/files.h"
+
+#include <cstring>
+
+namespace rt {
+namespace {
+
+// Hidden, system and folder entries each need their bit in the filter; an
+// entry with several of them needs all of its bits (a hidden folder: 2 + 16).
+bool Allowed(DWORD attributes, unsigned filter) {
+    const DWORD selective = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+    return (attributes & selective & ~static_cast<DWORD>(filter)) == 0;
+}
+
+DirEntry ToEntry(const WIN32_FIND_DATAA& data) {
+    DirEntry e;
+    e.name = data.cFileName;
+    e.attributes = data.dwFileAttributes;
+    e.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    e.lastWrite = data.ftLastWriteTime;
+    return e;
+}
+
+// Calls onEntry(data) for each allowed entry until it returns false. The one
+// find handle is closed before returning, whatever onEntry does.
+template <class OnEntry>
+void ForEachEntry(const std::string& pattern, unsigned filter, OnEntry onEntry) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    struct Closer {
+        HANDLE h;
+        ~Closer() { FindClose(h); }
+    } closer{find};
+    do {
+        if (Allowed(data.dwFileAttributes, filter) && !onEntry(data)) return;
+    } while (FindNextFileA(find, &data));
+}
+
+bool Standard(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
+    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) != 0;
+}
+
+Error ErrorIfFailed(BOOL ok) { return ok ? NoError() : LastError(); }
+
+class Handle {
+public:
+    explicit Handle(HANDLE h) : h_(h) {}
+    ~Handle() {
+        if (valid()) CloseHandle(h_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+constexpr DWORD kChunk = 64 * 1024;
+
+// Collects writes into large blocks; remembers the first failure and writes
+// nothing after it.
+class BufferedWriter {
+public:
+    explicit BufferedWriter(HANDLE h) : h_(h) { buffer_.reserve(kChunk); }
+    void put(const char* p, size_t n) {
+        if (buffer_.size() + n > kChunk) flush();
+        if (n >= kChunk)
+            writeAll(p, n);
+        else
+            buffer_.append(p, n);
+    }
+    void flush() {
+        writeAll(buffer_.data(), buffer_.size());
+        buffer_.clear();
+    }
+    const Error& error() const { return error_; }
+
+private:
+    void writeAll(const char* p, size_t n) {
+        while (n > 0 && !error_) {
+            DWORD part = n > kChunk ? kChunk : static_cast<DWORD>(n);
+            DWORD written = 0;
+            if (!WriteFile(h_, p, part, &written, nullptr))
+                error_ = LastError();
+            else if (written == 0)
+                error_ = {ERROR_WRITE_FAULT, ErrorText(ERROR_WRITE_FAULT)};
+            p += written;
+            n -= written;
+        }
+    }
+    HANDLE h_;
+    std::string buffer_;
+    Error error_;
+};
+
+// A rename that changes only letter case goes through a temporary name: some
+// file systems report success for it and keep the old spelling.
+bool OnlyCaseDiffers(const std::string& from, const std::string& to) {
+    return from != to && lstrcmpiA(from.c_str(), to.c_str()) == 0;
+}
+
+Error RenameViaTemporary(const std::string& from, const std::string& to) {
+    std::string temporary = from + ".~rn" + std::to_string(GetCurrentProcessId());
+    if (!MoveFileA(from.c_str(), temporary.c_str())) return LastError();
+    if (MoveFileA(temporary.c_str(), to.c_str())) return NoError();
+    Error e = LastError();
+    MoveFileA(temporary.c_str(), from.c_str());
+    return e;
+}
+
+}  // namespace
+
+std::vector<DirEntry> ListDirectory(const std::string& pattern, unsigned filter) {
+    std::vector<DirEntry> entries;
+    ForEachEntry(pattern, filter, [&](const WIN32_FIND_DATAA& data) {
+        entries.push_back(ToEntry(data));
+        return true;
+    });
+    return entries;
+}
+
+bool ListingFinds(const std::string& pattern, unsigned filter) {
+    bool found = false;
+    ForEachEntry(pattern, filter, [&](const WIN32_FIND_DATAA&) {
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+bool FileLength(const std::string& path, unsigned long long& length) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!Standard(path, data)) return false;
+    length = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
+bool FileAttributes(const std::string& path, DWORD& attributes) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) return false;
+    attributes = a;
+    return true;
+}
+
+bool FileModified(const std::string& path, SYSTEMTIME& local) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    SYSTEMTIME utc;
+    // The time zone's rule for that date, not today's offset: a summer file
+    // keeps its summer time when viewed in winter.
+    return Standard(path, data) && FileTimeToSystemTime(&data.ftLastWriteTime, &utc) &&
+           SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
+}
+
+Error SetAttributes(const std::string& path, DWORD attributes) {
+    return ErrorIfFailed(SetFileAttributesA(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL));
+}
+
+Error RenameFile(const std::string& from, const std::string& to) {
+    if (OnlyCaseDiffers(from, to)) return RenameViaTemporary(from, to);
+    return ErrorIfFailed(MoveFileA(from.c_str(), to.c_str()));
+}
+
+Error DeleteFileAt(const std::string& path) { return ErrorIfFailed(DeleteFileA(path.c_str())); }
+
+Error CopyFileTo(const std::string& from, const std::string& to) {
+    return ErrorIfFailed(CopyFileA(from.c_str(), to.c_str(), FALSE));
+}
+
+Error ReadTextLines(const std::string& path, const std::function<void(const std::string&)>& onLine) {
+    Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid()) return LastError();
+    std::string chunk(kChunk, '\0');
+    std::string line;
+    bool skipLineFeed = false;  // the previous chunk ended in a carriage return
+    DWORD got = 0;
+    while (ReadFile(file.get(), chunk.data(), kChunk, &got, nullptr) && got > 0) {
+        const char* p = chunk.data();
+        const char* end = p + got;
+        if (skipLineFeed && *p == '\n') ++p;
+        skipLineFeed = false;
+        while (p < end) {
+            const char* cr = static_cast<const char*>(std::memchr(p, '\r', end - p));
+            if (!cr) {
+                line.append(p, end);
+                break;
+            }
+            line.append(p, cr);
+            onLine(line);
+            line.clear();
+            p = cr + 1;
+            if (p == end)
+                skipLineFeed = true;
+            else if (*p == '\n')
+                ++p;
+        }
+    }
+    if (!line.empty()) onLine(line);
+    return NoError();
+}
+
+Error WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    // OPEN_ALWAYS, not CREATE_ALWAYS: replacing a hidden or system file with
+    // CREATE_ALWAYS is refused; the old content is cut off after writing.
+    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return LastError();
+    BufferedWriter out(file.get());
+    for (const std::string& line : lines) {
+        out.put(line.data(), line.size());
+        out.put("\r\n", 2);
+    }
+    out.flush();
+    if (out.error()) return out.error();
+    return ErrorIfFailed(SetEndOfFile(file.get()));
+}
+
+}  // namespace rt

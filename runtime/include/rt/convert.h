@@ -24,10 +24,13 @@ bool RoundToLong(double value, long& result);
 // Text that is a whole number in the signed 32-bit range, after rounding.
 bool TextToLong(const std::string& s, long& result);
 
-// Does the text read as a date, optionally with a time (the user's short
-// date order, ISO year-month-day, month names; years 100 to 9999)?
+// Does the text read as a date, optionally followed by a time h:mm[:ss] with
+// an optional AM/PM (the user's short date order, ISO year-month-day, the
+// user's month names; years 100 to 9999, one or two digits meaning 1930 to
+// 2029)? A time alone lies on 1899-12-30, as in the classic date type.
 bool IsDate(const std::string& s);
-// The date read; a date without a time gives 00:00:00; milliseconds 0.
+// The date read; a date without a time gives 00:00:00; milliseconds 0; the
+// day of the week filled in.
 bool ToDate(const std::string& s, SYSTEMTIME& t);
 
 }  // namespace rt

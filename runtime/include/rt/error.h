@@ -14,7 +14,8 @@ struct Error {
 
 // The platform's text for an error code (FormatMessageA), trailing CR LF removed.
 std::string ErrorText(unsigned long code);
-// An Error for GetLastError(), captured right after the failing call.
+// An Error for GetLastError(), captured right after the failing call; never
+// number 0, even when the call left no code.
 Error LastError();
 inline Error NoError() { return {}; }
 

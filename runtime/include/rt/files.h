@@ -39,11 +39,13 @@ bool ListingFinds(const std::string& pattern, unsigned filter);
 // Queries of one file; false when it cannot be read.
 bool FileLength(const std::string& path, unsigned long long& length);
 bool FileAttributes(const std::string& path, DWORD& attributes);
-// Last-write time in local time.
+// Last-write time in local time, by the time zone's rule for that date.
 bool FileModified(const std::string& path, SYSTEMTIME& local);
 
 Error SetAttributes(const std::string& path, DWORD attributes);
-Error RenameFile(const std::string& from, const std::string& to);  // moves across folders; fails onto an existing name
+// Moves across folders; fails onto an existing name; a change of letter case
+// alone renames too.
+Error RenameFile(const std::string& from, const std::string& to);
 Error DeleteFileAt(const std::string& path);
 Error CopyFileTo(const std::string& from, const std::string& to);
 
@@ -54,7 +56,8 @@ Error CopyFileTo(const std::string& from, const std::string& to);
 // after a successful open end the reading quietly.
 Error ReadTextLines(const std::string& path, const std::function<void(const std::string&)>& onLine);
 // Replaces the file with these lines, each ended by CR LF; an existing file
-// is only touched when it can be opened for writing.
+// is only touched when it can be opened for writing (a read-only file or a
+// missing folder gives the open's error). A failed write is returned too.
 Error WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace rt
