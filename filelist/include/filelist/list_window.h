@@ -1,0 +1,126 @@
+#pragma once
+// The list window of the three list programs: drive, folder and file panes
+// above, the file list with its toolbars below. One class; each program's
+// window is a variant of it (its third column, file-toolbar buttons, action
+// buttons, pattern list, captions, what a folder change does).
+#include <array>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "rt/buttons.h"
+#include "rt/combobox.h"
+#include "rt/filesystem_lists.h"
+#include "rt/form.h"
+#include "rt/label.h"
+#include "rt/listview.h"
+#include "rt/popup_menu.h"
+#include "rt/toolbar.h"
+
+namespace filelist {
+
+struct ListWindowVariant {
+    rt::ColumnHeader thirdColumn;
+    // The third cell of a row, from the row's path.
+    std::function<std::string(const std::string& path)> thirdCell;
+    std::vector<rt::ToolButton> fileButtons;    // tbfile
+    std::vector<rt::ToolButton> actionButtons;  // tbMain from button 8 on
+    std::vector<std::string> patterns;          // cmbFilter's items
+    std::string listCaption;                    // lblForm(1)
+    int listCaptionWidth = 0;                   // twips
+    int countLeft = 0;                          // lblFiles' left, twips
+    bool emptyListOnFolderChange = false;
+};
+
+// The patterns of quarnel's and rename's pattern box.
+std::vector<std::string> StandardPatterns();
+// The file toolbar's "Add All" and "Add" buttons.
+std::vector<rt::ToolButton> AddButtons();
+
+class ListWindow : public rt::Form {
+public:
+    explicit ListWindow(ListWindowVariant variant);
+
+    // The file list (its rows are lv1's).
+    void AddToList(const std::string& strFileName, bool bolNoDups);
+    void RemoveFromList(bool bolAll);
+    void LoadFromFile(std::string strFileName);
+    void SaveToFile(std::string strFileName);
+    // The folder pane's path, always ending in "\".
+    std::string strCurrentFilePath;
+
+    // Controls, reached by the program's own windows and by tests.
+    std::array<rt::Label, 2> lblForm;
+    rt::DriveListBox Drive1;
+    rt::ComboBox cmbFilter;
+    rt::CheckBox chkHidden;
+    rt::DirListBox Dir1;
+    rt::FileListBox File1;
+    rt::Toolbar tbDir;
+    rt::Toolbar tbfile;
+    rt::Frame frameSep;
+    rt::Label lblFiles;
+    rt::ListView lv1;
+    rt::Toolbar tbMain;
+    rt::PopupMenu mnuPopupMenu;
+
+    // Handlers; public so that other windows (and tests) can drive them as
+    // the user would.
+    void Drive1_Change();
+    void Dir1_Change();
+    void Dir1_MouseUp(int button, int shift, int x, int y);
+    void cmbFilter_Click();
+    void chkHidden_Click();
+    void File1_Click();
+    void File1_DblClick();
+    void File1_PathChange();
+    void tbDir_ButtonClick(const rt::ToolButton& button);
+    void lv1_ColumnClick(int column);
+    void lv1_MouseDown(int button, int shift, int x, int y);
+    void lv1_MouseUp(int button, int shift, int x, int y);
+    void lv1_DblClick();
+    void tbfile_ButtonClick(const rt::ToolButton& button);
+    void tbMain_ButtonClick(const rt::ToolButton& button);
+    void mnuitemOpen_Click();
+    void mnuitemRemove_Click();
+    void mnuitemProperties_Click();
+    void mnuitemCancel_Click() {}
+
+    bool bolSortDescending = false;
+    const std::array<int, 4>& LayoutMargins() const { return LayoutMargins_; }
+
+protected:
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+    void Form_DblClick() override;
+
+    // The program's own file-toolbar tags ("Recurse"); true when handled.
+    virtual bool FileToolAction(const std::string& tag) {
+        (void)tag;
+        return false;
+    }
+    // The program's own main-toolbar action tags ("Attrib", "Rename", ...).
+    virtual void MainToolAction(const std::string& tag) { (void)tag; }
+    // For an action on the list: true when it holds rows; otherwise the
+    // "No files in list" message and the focus to the file pane.
+    bool ListHasRowsOrSay();
+
+private:
+    void AddFileButtonsLoop(bool selectedOnly);
+    void AfterAdding();
+    void ApplyAddButtonRule();
+    void EnterFolder(const std::string& folder);
+    void SetCount();
+    void ShowHelp();
+
+    ListWindowVariant variant_;
+    std::array<int, 4> LayoutMargins_{};
+    // Upper-cased row texts and how many rows hold each: the duplicate test
+    // gives the answer of a scan of every row without one.
+    std::unordered_map<std::string, int> rowKeys_;
+};
+
+}  // namespace filelist

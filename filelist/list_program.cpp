@@ -1,0 +1,28 @@
+#include "filelist/list_program.h"
+
+#include "rt/app.h"
+#include "rt/error.h"
+#include "rt/events.h"
+#include "rt/msgbox.h"
+
+namespace filelist {
+
+bool StartListProgram(ListWindow& window, const std::string& commandLine) {
+    window.Show();
+    if (!window.IsLoaded()) {
+        rt::Error err = rt::LastError();
+        rt::Beep();
+        rt::MsgBox("Error loading main form: " + err.description, MB_ICONSTOP | MB_OK, rt::AppTitle() + " : Error");
+        return false;
+    }
+    window.Refresh();
+    if (!commandLine.empty()) window.LoadFromFile(commandLine);
+    return true;
+}
+
+int RunListProgram(ListWindow& window) {
+    if (!StartListProgram(window, rt::AppCommandLine())) return 1;
+    return rt::RunMessageLoop();
+}
+
+}  // namespace filelist

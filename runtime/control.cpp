@@ -1,0 +1,84 @@
+#include "rt/control.h"
+
+#include <commctrl.h>
+
+#include "rt/form.h"
+#include "rt/screen.h"
+
+namespace rt {
+
+std::string WindowText(HWND hwnd) {
+    int len = GetWindowTextLengthA(hwnd);
+    std::string text(len + 1, '\0');
+    int got = GetWindowTextA(hwnd, text.data(), len + 1);
+    text.resize(got > 0 ? got : 0);
+    return text;
+}
+
+HWND Control::CreateChild(const char* className, DWORD style, DWORD exStyle, HWND parent, const RECT& rect,
+                          int id, const std::string& text) {
+    if (design_.tabIndex >= 0) style |= WS_TABSTOP;
+    if (design_.visible) style |= WS_VISIBLE;
+    if (!design_.enabled) style |= WS_DISABLED;
+    return CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, rect.left, rect.top,
+                           rect.right - rect.left, rect.bottom - rect.top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                           nullptr);
+}
+
+bool Control::Enabled() const { return hwnd_ ? IsWindowEnabled(hwnd_) != FALSE : design_.enabled; }
+
+void Control::SetEnabled(bool on) {
+    design_.enabled = on;
+    if (hwnd_) EnableWindow(hwnd_, on);
+}
+
+bool Control::Visible() const { return hwnd_ ? IsWindowVisible(hwnd_) != FALSE : design_.visible; }
+
+void Control::SetVisible(bool on) {
+    design_.visible = on;
+    if (hwnd_) ShowWindow(hwnd_, on ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::SetFocus() {
+    if (hwnd_) ::SetFocus(hwnd_);
+}
+
+bool Control::HasFocus() const {
+    HWND focus = GetFocus();
+    return hwnd_ && (focus == hwnd_ || IsChild(hwnd_, focus));
+}
+
+void Control::ApplyGeometry() {
+    if (!hwnd_) return;
+    int left = design_.left, top = design_.top;
+    for (const Control* c = design_.container; c; c = c->design_.container) {
+        left += c->design_.left;
+        top += c->design_.top;
+    }
+    SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(design_.width),
+                 TwipsToPixelsY(design_.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Control::SetWidth(int twips) { return Move(design_.left, design_.top, twips, design_.height); }
+
+bool Control::SetHeight(int twips) { return Move(design_.left, design_.top, design_.width, twips); }
+
+bool Control::Move(int left, int top, int width, int height) {
+    if (width < 0 || height < 0) return false;
+    design_.left = left;
+    design_.top = top;
+    design_.width = width;
+    design_.height = height;
+    ApplyGeometry();
+    return true;
+}
+
+std::string Control::Caption() const { return hwnd_ ? WindowText(hwnd_) : design_.caption; }
+
+void Control::SetCaption(const std::string& text) {
+    design_.caption = text;
+    if (hwnd_) SetWindowTextA(hwnd_, text.c_str());
+}
+
+}  // namespace rt

@@ -1,0 +1,116 @@
+#pragma once
+// The base of every control: a child window of a form, placed in twips,
+// with caption, tab stop, tooltip, font, enabled and visible state.
+#include <windows.h>
+
+#include <string>
+
+namespace rt {
+
+class Form;
+class Control;
+
+// One row of a form's design table: position and size in twips, caption,
+// tab index and tooltip; Bold(), Disabled(), Hidden() and In() for the rest.
+struct ControlDesign {
+    ControlDesign() = default;
+    ControlDesign(int left, int top, int width, int height, std::string caption = "", int tabIndex = -1,
+                  std::string toolTip = "")
+        : left(left), top(top), width(width), height(height), caption(std::move(caption)), tabIndex(tabIndex),
+          toolTip(std::move(toolTip)) {}
+
+    ControlDesign Bold() const {
+        ControlDesign d = *this;
+        d.bold = true;
+        return d;
+    }
+    ControlDesign Disabled() const {
+        ControlDesign d = *this;
+        d.enabled = false;
+        return d;
+    }
+    ControlDesign Hidden() const {
+        ControlDesign d = *this;
+        d.visible = false;
+        return d;
+    }
+    // Positioned inside a frame.
+    ControlDesign In(const Control& frame) const {
+        ControlDesign d = *this;
+        d.container = &frame;
+        return d;
+    }
+
+    int left = 0;    // twips, from the form's client area (or the container's)
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::string caption;
+    int tabIndex = -1;  // -1: not a tab stop
+    std::string toolTip;
+    bool enabled = true;
+    bool visible = true;
+    bool bold = false;
+    const Control* container = nullptr;
+};
+
+class Control {
+public:
+    Control() = default;
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    Form* form() const { return form_; }
+
+    bool Enabled() const;
+    void SetEnabled(bool on);
+    bool Visible() const;
+    void SetVisible(bool on);
+    void SetFocus();
+    bool HasFocus() const;
+
+    // Position and size in twips, as designed or as last set.
+    int Left() const { return design_.left; }
+    int Top() const { return design_.top; }
+    int Width() const { return design_.width; }
+    int Height() const { return design_.height; }
+    // A negative size is refused (false) and the control keeps its size.
+    bool SetWidth(int twips);
+    bool SetHeight(int twips);
+    bool Move(int left, int top, int width, int height);
+
+    std::string Caption() const;
+    void SetCaption(const std::string& text);
+
+protected:
+    friend class Form;
+    // Creates the child window inside rect (pixels, parent's client area).
+    virtual HWND Create(HWND parent, const RECT& rect, int id) = 0;
+    // After creation: fonts, items, state.
+    virtual void OnCreated() {}
+    virtual void OnCommand(int code) { (void)code; }
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& item) {
+        (void)item;
+        return false;
+    }
+    virtual LRESULT OnNotify(NMHDR* hdr, bool& handled) {
+        (void)hdr;
+        handled = false;
+        return 0;
+    }
+
+    HWND CreateChild(const char* className, DWORD style, DWORD exStyle, HWND parent, const RECT& rect,
+                     int id, const std::string& text = "");
+    void ApplyGeometry();
+
+    ControlDesign design_;
+    HWND hwnd_ = nullptr;
+    Form* form_ = nullptr;
+};
+
+// Text of a window (GetWindowTextA).
+std::string WindowText(HWND hwnd);
+
+}  // namespace rt

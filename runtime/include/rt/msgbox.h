@@ -1,0 +1,18 @@
+#pragma once
+// Message and input boxes.
+#include <windows.h>
+
+#include <string>
+
+namespace rt {
+
+// MessageBoxA over the active window of the program; style is the platform's
+// MB_ icon and button flags. Returns the button pressed (IDOK, IDYES, ...).
+int MsgBox(const std::string& text, UINT style, const std::string& title);
+
+// A modal box with a prompt, an edit field and OK / Cancel. Returns the
+// text typed, or "" after Cancel or the close box.
+std::string InputBox(const std::string& prompt, const std::string& title,
+                     const std::string& defaultText = "");
+
+}  // namespace rt

@@ -1,0 +1,31 @@
+#pragma once
+// A menu that is never shown in a menu bar, only as a popup at the pointer.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace rt {
+
+struct MenuItem {
+    std::string caption;  // "-" is a separator line
+    std::function<void()> Click;
+};
+
+class PopupMenu {
+public:
+    PopupMenu(std::string caption, std::vector<MenuItem> items)
+        : caption_(std::move(caption)), items_(std::move(items)) {}
+    const std::string& Caption() const { return caption_; }
+    const std::vector<MenuItem>& Items() const { return items_; }
+    // Shows the menu at the pointer over the owner; the chosen item's Click
+    // runs after the menu has closed.
+    void Show(HWND owner) const;
+
+private:
+    std::string caption_;
+    std::vector<MenuItem> items_;
+};
+
+}  // namespace rt

@@ -1,0 +1,34 @@
+#include "rt/label.h"
+
+#include "rt/screen.h"
+
+namespace rt {
+
+HWND Label::Create(HWND parent, const RECT& rect, int id) {
+    return CreateChild("STATIC", SS_LEFT, 0, parent, rect, id, design_.caption);
+}
+
+void Label::OnCreated() { FitToText(); }
+
+void Label::SetCaption(const std::string& text) {
+    Control::SetCaption(text);
+    FitToText();
+}
+
+void Label::FitToText() {
+    if (!autoSize_ || !hwnd_) return;
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+    RECT r{0, 0, 0, 0};
+    std::string text = design_.caption.empty() ? " " : design_.caption;
+    DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    Move(design_.left, design_.top, PixelsToTwipsX(r.right), PixelsToTwipsY(r.bottom));
+}
+
+HWND Frame::Create(HWND parent, const RECT& rect, int id) {
+    return CreateChild("BUTTON", BS_GROUPBOX, 0, parent, rect, id, design_.caption);
+}
+
+}  // namespace rt
