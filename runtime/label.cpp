@@ -28,6 +28,8 @@ void Label::FitToText() {
 }
 
 HWND Frame::Create(HWND parent, const RECT& rect, int id) {
+    // Without a caption the frame is only its etched edge: a separator line.
+    if (design_.caption.empty()) return CreateChild("STATIC", SS_ETCHEDFRAME, 0, parent, rect, id);
     return CreateChild("BUTTON", BS_GROUPBOX, 0, parent, rect, id, design_.caption);
 }
 
