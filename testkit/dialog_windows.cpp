@@ -1,0 +1,144 @@
+#include "dialog_windows.h"
+
+namespace testkit::detail {
+namespace {
+
+constexpr int kMessageTextControl = 0xFFFF;
+
+std::string WindowText(HWND hwnd) {
+    char text[1024] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+std::string ClassName(HWND hwnd) {
+    char name[256] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+bool IsClass(HWND hwnd, const char* name) { return lstrcmpiA(ClassName(hwnd).c_str(), name) == 0; }
+
+LONG Style(HWND hwnd) { return GetWindowLongA(hwnd, GWL_STYLE); }
+
+int ControlId(HWND hwnd) { return GetDlgCtrlID(hwnd) & 0xFFFF; }
+
+BOOL CALLBACK Collect(HWND hwnd, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+    return TRUE;
+}
+
+// Every window below parent, depth first in z-order.
+std::vector<HWND> Descendants(HWND parent) {
+    std::vector<HWND> all;
+    EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD threadId) {
+    std::vector<HWND> all;
+    EnumThreadWindows(threadId, Collect, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+bool IsPushButton(HWND hwnd) {
+    LONG type = Style(hwnd) & BS_TYPEMASK;
+    return IsClass(hwnd, "Button") && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
+bool IsIconStatic(HWND hwnd) { return IsClass(hwnd, "Static") && (Style(hwnd) & SS_TYPEMASK) == SS_ICON; }
+
+Icon IconOf(HWND dialog) {
+    struct Known {
+        LPCSTR id;
+        Icon icon;
+    } known[] = {{IDI_HAND, Icon::Error},
+                 {IDI_QUESTION, Icon::Question},
+                 {IDI_EXCLAMATION, Icon::Warning},
+                 {IDI_ASTERISK, Icon::Information}};
+    for (HWND child : Descendants(dialog)) {
+        if (!IsIconStatic(child)) continue;
+        auto shown = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        for (const Known& k : known) {
+            if (shown == LoadIconA(nullptr, k.id)) return k.icon;
+        }
+    }
+    return Icon::None;
+}
+
+std::string MessageText(HWND dialog) {
+    for (HWND child : Descendants(dialog)) {
+        if (ControlId(child) == kMessageTextControl && IsClass(child, "Static") && !IsIconStatic(child)) {
+            return WindowText(child);
+        }
+    }
+    return "";
+}
+
+bool HasCaption(HWND hwnd) { return (Style(hwnd) & WS_CAPTION) == WS_CAPTION; }
+
+}  // namespace
+
+std::vector<HWND> ModalDialogs(DWORD threadId) {
+    std::vector<HWND> shown;
+    bool someDisabled = false;
+    for (HWND hwnd : TopLevelWindows(threadId)) {
+        if (!IsWindowVisible(hwnd)) continue;
+        if (IsWindowEnabled(hwnd)) {
+            shown.push_back(hwnd);
+        } else {
+            someDisabled = true;
+        }
+    }
+    std::vector<HWND> dialogs;
+    for (HWND hwnd : shown) {
+        HWND owner = GetWindow(hwnd, GW_OWNER);
+        bool ownerDisabled = owner && !IsWindowEnabled(owner);
+        if (IsClass(hwnd, "#32770") || (HasCaption(hwnd) && (ownerDisabled || someDisabled))) {
+            dialogs.push_back(hwnd);
+        }
+    }
+    return dialogs;
+}
+
+HWND FindEnabledPushButton(HWND dialog, int id) {
+    for (HWND child : Descendants(dialog)) {
+        if (ControlId(child) == id && IsPushButton(child)) {
+            return IsWindowEnabled(child) && IsWindowVisible(child) ? child : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+HWND FindEdit(HWND dialog, int id) {
+    HWND holder = dialog;
+    if (id != 0) {
+        holder = nullptr;
+        for (HWND child : Descendants(dialog)) {
+            if (ControlId(child) == id) {
+                holder = child;
+                break;
+            }
+        }
+        if (!holder) return nullptr;
+        if (IsClass(holder, "Edit")) return holder;
+    }
+    for (HWND child : Descendants(holder)) {
+        if (IsClass(child, "Edit") && IsWindowVisible(child)) return child;
+    }
+    return nullptr;
+}
+
+SeenDialog Describe(HWND dialog) {
+    SeenDialog seen;
+    seen.title = WindowText(dialog);
+    seen.text = MessageText(dialog);
+    seen.className = ClassName(dialog);
+    seen.icon = IconOf(dialog);
+    for (HWND child : Descendants(dialog)) {
+        if (IsPushButton(child) && IsWindowVisible(child)) seen.buttons.push_back(ControlId(child));
+    }
+    return seen;
+}
+
+}  // namespace testkit::detail
