@@ -17,15 +17,18 @@ using namespace std::string_literals;
 
 namespace filelist {
 
-std::string AttributeLetters(const std::string& path) {
-    DWORD attrs = 0;
-    if (!rt::FileAttributes(path, attrs)) return "";
+std::string AttributeLettersOf(unsigned long attrs) {
     std::string letters;
     if (attrs & FILE_ATTRIBUTE_ARCHIVE) letters += 'A';
     if (attrs & FILE_ATTRIBUTE_HIDDEN) letters += 'H';
     if (attrs & FILE_ATTRIBUTE_READONLY) letters += 'R';
     if (attrs & FILE_ATTRIBUTE_SYSTEM) letters += 'S';
     return letters;
+}
+
+std::string AttributeLetters(const std::string& path) {
+    DWORD attrs = 0;
+    return rt::FileAttributes(path, attrs) ? AttributeLettersOf(attrs) : "";
 }
 
 void ListWindow::AddToList(const std::string& strFileName, bool bolNoDups) {

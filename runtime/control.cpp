@@ -15,6 +15,31 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
+namespace {
+constexpr char kControlProp[] = "rt.control";
+}
+
+Control::~Control() {
+    if (!hwnd_) return;
+    if (form_) form_->Forget(hwnd_);
+    Unsubclass();
+    DestroyWindow(hwnd_);
+}
+
+void Control::Subclass(WNDPROC proc) {
+    SetPropA(hwnd_, kControlProp, this);
+    baseProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+}
+
+void Control::Unsubclass() {
+    if (!baseProc_ || !hwnd_) return;
+    RemovePropA(hwnd_, kControlProp);
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc_));
+    baseProc_ = nullptr;
+}
+
+Control* Control::Subclassed(HWND hwnd) { return static_cast<Control*>(GetPropA(hwnd, kControlProp)); }
+
 HWND Control::CreateChild(const char* className, DWORD style, DWORD exStyle, HWND parent, const RECT& rect,
                           int id, const std::string& text) {
     if (design_.tabIndex >= 0) style |= WS_TABSTOP;

@@ -15,8 +15,6 @@
 namespace rt {
 namespace {
 
-constexpr char kSelfProp[] = "rt.dirlist";
-
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
                           static_cast<int>(b.size())) == CSTR_LESS_THAN;
@@ -37,7 +35,8 @@ Error ResolveFolder(const std::string& text, std::string& folder) {
     std::string t = text;
     char letter = DriveLetterOf(t);
     if (letter && !DriveReady(letter)) return Error{ERROR_NOT_READY, ErrorText(ERROR_NOT_READY)};
-    if (letter && t.size() == 2) return DriveCurrentFolder(letter, folder);
+    // A drive alone, also as the drive list shows it ("d: [label]").
+    if (letter && (t.size() == 2 || t.compare(2, 2, " [") == 0)) return DriveCurrentFolder(letter, folder);
     if (t.empty() || t.find_first_of("*?\"<>|") != std::string::npos) return PathNotFound();
     char buf[MAX_PATH * 4] = {};
     DWORD n = GetFullPathNameA(t.c_str(), sizeof buf, buf, nullptr);
@@ -139,9 +138,7 @@ HWND DirListBox::Create(HWND parent, const RECT& rect, int id) {
 
 void DirListBox::OnCreated() {
     SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, TwipsToPixelsY(240));
-    SetPropA(hwnd_, kSelfProp, this);
-    baseProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DirListBox::SubclassProc)));
+    Subclass(&DirListBox::SubclassProc);
     Fill();
 }
 
@@ -224,19 +221,13 @@ bool DirListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 LRESULT CALLBACK DirListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<DirListBox*>(GetPropA(hwnd, kSelfProp));
+    auto* self = static_cast<DirListBox*>(Subclassed(hwnd));
     if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    WNDPROC base = self->baseProc_;
-    if (msg == WM_NCDESTROY) {
-        RemovePropA(hwnd, kSelfProp);
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
-        return CallWindowProcA(base, hwnd, msg, wp, lp);
-    }
     if (msg == WM_KEYDOWN && wp == VK_RETURN) {
         self->OnCommand(LBN_DBLCLK);  // Enter opens the chosen folder, as a double-click does
         return 0;
     }
-    LRESULT r = CallWindowProcA(base, hwnd, msg, wp, lp);
+    LRESULT r = self->CallBase(msg, wp, lp);
     int button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : msg == WM_MBUTTONUP ? 4 : 0;
     if (button && self->MouseUp) {
         self->MouseUp(button, ShiftState(), PixelsToTwipsX(GET_X_LPARAM(lp)), PixelsToTwipsY(GET_Y_LPARAM(lp)));

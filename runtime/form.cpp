@@ -71,7 +71,9 @@ int ShiftState() {
 
 Form::Form(FormDesign design) : design_(std::move(design)) {}
 
-Form::~Form() { Destroy(); }
+// The derived form's controls are destroyed before this runs: only the
+// window goes, the controls are not touched.
+Form::~Form() { Destroy(false); }
 
 void Form::Place(Control& c, const ControlDesign& d) {
     c.design_ = d;
@@ -157,8 +159,13 @@ void Form::Show() {
         SetWindowPos(hwnd_, nullptr, o.left + ((o.right - o.left) - w) / 2, o.top + ((o.bottom - o.top) - h) / 2,
                      0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    const bool firstShow = !shown_;
     shown_ = true;
     ShowWindow(hwnd_, SW_SHOW);
+    // As in the platform's dialogs, the first control in tab order takes the focus.
+    if (firstShow) {
+        if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) ::SetFocus(first);
+    }
     Form_Resize();
 }
 
@@ -189,7 +196,7 @@ void Form::Unload() {
     Destroy();
 }
 
-void Form::Destroy() {
+void Form::Destroy(bool resetControls) {
     // Give the input back before the window goes, so activation returns to
     // the window that opened this one.
     for (HWND w : disabledByModal_) {
@@ -202,9 +209,11 @@ void Form::Destroy() {
         SetWindowLongPtrA(h, GWLP_USERDATA, 0);
         DestroyWindow(h);
     }
-    for (auto& [c, d] : placed_) {
-        c->hwnd_ = nullptr;
-        c->design_ = d;
+    if (resetControls) {
+        for (auto& [c, d] : placed_) {
+            c->hwnd_ = nullptr;
+            c->design_ = d;
+        }
     }
     byHwnd_.clear();
     commands_.clear();
@@ -316,19 +325,17 @@ LRESULT Form::OnNotify(NMHDR* hdr) {
 LRESULT Form::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_COMMAND: {
-        HWND from = reinterpret_cast<HWND>(lp);
-        if (from) {
-            auto it = byHwnd_.find(from);
-            if (it != byHwnd_.end()) {
-                it->second->OnCommand(HIWORD(wp));
-                return 0;
-            }
-        }
+        // A toolbar reports a button by its command id (menus too), other
+        // controls by their control id; the two ranges do not meet.
         auto cmd = commands_.find(LOWORD(wp));
         if (cmd != commands_.end()) {
             auto onCommand = cmd->second.onCommand;  // the handler may unload the form
             if (onCommand) onCommand();
+            return 0;
         }
+        HWND from = reinterpret_cast<HWND>(lp);
+        auto it = from ? byHwnd_.find(from) : byHwnd_.end();
+        if (it != byHwnd_.end()) it->second->OnCommand(HIWORD(wp));
         return 0;
     }
     case WM_NOTIFY:

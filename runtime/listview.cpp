@@ -11,7 +11,6 @@
 
 namespace rt {
 namespace {
-constexpr char kSelfProp[] = "rt.listview";
 
 int CompareText(const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
@@ -34,9 +33,7 @@ void ListView::OnCreated() {
         col.iSubItem = static_cast<int>(i);
         SendMessageA(hwnd_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&col));
     }
-    SetPropA(hwnd_, kSelfProp, this);
-    baseProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListView::SubclassProc)));
+    Subclass(&ListView::SubclassProc);
     SyncCount();
 }
 
@@ -204,9 +201,8 @@ LRESULT ListView::OnNotify(NMHDR* hdr, bool& handled) {
 }
 
 LRESULT CALLBACK ListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<ListView*>(GetPropA(hwnd, kSelfProp));
+    auto* self = static_cast<ListView*>(Subclassed(hwnd));
     if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    WNDPROC base = self->baseProc_;
     int button = 0;
     bool down = false;
     switch (msg) {
@@ -216,12 +212,8 @@ LRESULT CALLBACK ListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     case WM_LBUTTONUP: button = 1; break;
     case WM_RBUTTONUP: button = 2; break;
     case WM_MBUTTONUP: button = 4; break;
-    case WM_NCDESTROY:
-        RemovePropA(hwnd, kSelfProp);
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
-        return CallWindowProcA(base, hwnd, msg, wp, lp);
     default:
-        return CallWindowProcA(base, hwnd, msg, wp, lp);
+        return self->CallBase(msg, wp, lp);
     }
     int x = PixelsToTwipsX(GET_X_LPARAM(lp)), y = PixelsToTwipsY(GET_Y_LPARAM(lp));
     int shift = ShiftState();
@@ -229,7 +221,7 @@ LRESULT CALLBACK ListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
         if (self->MouseDown) self->MouseDown(button, shift, x, y);
         if (!IsWindow(hwnd)) return 0;
         self->upPending_ = button;
-        LRESULT r = CallWindowProcA(base, hwnd, msg, wp, lp);
+        LRESULT r = self->CallBase(msg, wp, lp);
         // The control's own drag detection takes the button-up message;
         // raise MouseUp for it here.
         if (IsWindow(hwnd) && self->upPending_ == button && !(GetKeyState(button == 1   ? VK_LBUTTON
@@ -240,7 +232,7 @@ LRESULT CALLBACK ListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
         }
         return r;
     }
-    LRESULT r = CallWindowProcA(base, hwnd, msg, wp, lp);
+    LRESULT r = self->CallBase(msg, wp, lp);
     if (self->upPending_ == button || self->upPending_ == 0) {
         self->upPending_ = 0;
         if (self->MouseUp) self->MouseUp(button, shift, x, y);

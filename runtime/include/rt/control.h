@@ -57,7 +57,8 @@ struct ControlDesign {
 class Control {
 public:
     Control() = default;
-    virtual ~Control() = default;
+    // Destroys the control's own window; the form's window may outlive it.
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -101,6 +102,12 @@ protected:
         return 0;
     }
 
+    // Puts proc in front of the control's window procedure; proc finds the
+    // control with Subclassed(hwnd) and hands on with CallBase.
+    void Subclass(WNDPROC proc);
+    static Control* Subclassed(HWND hwnd);
+    LRESULT CallBase(UINT msg, WPARAM wp, LPARAM lp) { return CallWindowProcA(baseProc_, hwnd_, msg, wp, lp); }
+
     HWND CreateChild(const char* className, DWORD style, DWORD exStyle, HWND parent, const RECT& rect,
                      int id, const std::string& text = "");
     void ApplyGeometry();
@@ -108,6 +115,10 @@ protected:
     ControlDesign design_;
     HWND hwnd_ = nullptr;
     Form* form_ = nullptr;
+
+private:
+    void Unsubclass();
+    WNDPROC baseProc_ = nullptr;
 };
 
 // Text of a window (GetWindowTextA).

@@ -40,9 +40,9 @@ public:
     DirListBox();
     // The folder shown: "C:\" for a root, "C:\Photos" for any other folder.
     const std::string& Path() const { return path_; }
-    // A drive alone ("d:") goes to that drive's current folder. Fails, with
-    // nothing changed, for a drive that is not ready or a folder that does
-    // not exist.
+    // A drive alone ("d:", or the drive list's "d: [label]") goes to that
+    // drive's current folder. Fails, with nothing changed, for a drive that
+    // is not ready or a folder that does not exist.
     Error SetPath(const std::string& path);
     void Refresh();
     std::function<void()> Change;
@@ -65,7 +65,6 @@ private:
     std::vector<Entry> entries_;
     int currentIndex_ = 0;
     std::string path_;
-    WNDPROC baseProc_ = nullptr;
 };
 
 // Lists the files of a folder that match a pattern ("*.jpg;*.gif" holds

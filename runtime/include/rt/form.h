@@ -70,6 +70,8 @@ public:
     int AllocateCommand(std::function<void()> onCommand, std::string toolTip = "");
     HFONT Font(bool bold) const { return bold ? boldFont_ : font_; }
     HWND ToolTipWindow() const { return tooltip_; }
+    // A control whose window is going away: no more events reach it.
+    void Forget(HWND control) { byHwnd_.erase(control); }
 
 protected:
     // Called by the derived form's constructor, row by row of its design table.
@@ -91,7 +93,8 @@ private:
     LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnNotify(NMHDR* hdr);
     void CreateControls();
-    void Destroy();
+    // Unloading resets the controls to their design; the destructor must not.
+    void Destroy(bool resetControls = true);
     RECT ControlRect(const ControlDesign& d) const;
 
     FormDesign design_;

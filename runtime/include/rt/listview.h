@@ -77,7 +77,6 @@ private:
     int sortKey_ = 0;
     bool sortDescending_ = false;
     bool sorted_ = false;
-    WNDPROC baseProc_ = nullptr;
     int upPending_ = 0;  // the button whose MouseUp the control's own drag loop swallowed
 };
 

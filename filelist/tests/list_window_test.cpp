@@ -1,0 +1,132 @@
+#include <string>
+
+#include "filelist/list_program.h"
+#include "list_window_fixture.h"
+#include "rt/app.h"
+#include "testkit/dialog_answerer.h"
+
+using filelist_test::ListWindowTest;
+
+TEST_F(ListWindowTest, StartsAsDesigned) {
+    EXPECT_EQ(window->Caption(), "File-list Test 5.5.0");
+    EXPECT_EQ(window->lblFiles.Caption(), "0");
+    EXPECT_EQ(window->cmbFilter.Text(), "*.*");
+    EXPECT_EQ(window->File1.Pattern(), "*.*");
+    struct Case {
+        int index;
+        bool enabled;
+    } main[] = {{1, false}, {2, false}, {4, true}, {5, false}, {7, true}, {8, true}};
+    for (const Case& c : main) EXPECT_EQ(Enabled(c.index), c.enabled) << "tbMain " << c.index;
+    EXPECT_FALSE(window->tbfile.ButtonEnabled(2));
+    EXPECT_EQ(window->tbfile.ButtonEnabled(1), window->File1.ListCount() > 0);
+    const std::string& path = window->Dir1.Path();
+    EXPECT_EQ(window->strCurrentFilePath, path.back() == '\\' ? path : path + "\\");
+}
+
+TEST(AttributeLetters, InTheirFixedOrder) {
+    struct Case {
+        unsigned long bits;
+        const char* letters;
+    } cases[] = {{0, ""},      {FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY, "AR"},
+                 {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, "HS"},
+                 {0x27, "AHRS"}, {FILE_ATTRIBUTE_NORMAL, ""}};
+    for (const Case& c : cases) EXPECT_EQ(filelist::AttributeLettersOf(c.bits), c.letters) << c.bits;
+}
+
+TEST_F(ListWindowTest, ARowShowsSizeAttributesAndDate) {
+    std::string file = folder.Write("size.bin", std::string(1234, 'x'));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+    window->AddToList(file, true);
+    window->AddToList(folder / "missing.txt", true);
+    EXPECT_EQ(window->lv1.SubItem(0, 1), "000,001,234");
+    EXPECT_EQ(window->lv1.SubItem(0, 2), "AR");
+    EXPECT_FALSE(window->lv1.SubItem(0, 3).empty());
+    for (int column = 1; column <= 3; ++column) EXPECT_EQ(window->lv1.SubItem(1, column), "") << column;
+    EXPECT_EQ(window->lblFiles.Caption(), "2");
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ListWindowTest, NoDuplicatesComparesPathsInUpperCase) {
+    window->AddToList("C:\\Photos\\a.jpg", true);
+    window->AddToList("c:\\photos\\A.JPG", true);
+    EXPECT_EQ(window->lv1.Count(), 1);
+    window->AddToList("c:\\photos\\A.JPG", false);
+    EXPECT_EQ(window->lv1.Count(), 2);
+    // One of the two removed: the other still keeps the path out.
+    window->lv1.SetSelected(1, true);
+    window->RemoveFromList(false);
+    window->AddToList("C:\\PHOTOS\\a.jpg", true);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"C:\\Photos\\a.jpg"}));
+    window->RemoveFromList(true);
+    window->AddToList("C:\\PHOTOS\\a.jpg", true);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"C:\\PHOTOS\\a.jpg"}));
+}
+
+TEST_F(ListWindowTest, RemovingSetsTheListButtons) {
+    window->RemoveFromList(true);  // empty list: nothing at all changes
+    EXPECT_EQ(window->lblFiles.Caption(), "0");
+    window->tbMain.SetButtonEnabled(2, true);
+    window->RemoveFromList(false);
+    EXPECT_TRUE(Enabled(2));
+
+    for (const char* p : {"C:\\1", "C:\\2", "C:\\3"}) window->AddToList(p, true);
+    window->tbMain.SetButtonEnabled(1, true);
+    window->tbMain.SetButtonEnabled(5, true);
+    window->lv1.SetSelected(0, true);
+    window->lv1.SetSelected(2, true);
+    window->RemoveFromList(false);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"C:\\2"}));
+    EXPECT_FALSE(Enabled(2));
+    EXPECT_TRUE(Enabled(1));
+    EXPECT_EQ(window->lblFiles.Caption(), "1");
+    window->lv1.SetSelected(0, true);
+    window->RemoveFromList(false);
+    EXPECT_FALSE(Enabled(1));
+    EXPECT_FALSE(Enabled(5));
+    EXPECT_EQ(window->lblFiles.Caption(), "0");
+}
+
+TEST_F(ListWindowTest, ResizingKeepsTheDesignGaps) {
+    int lvWidth = window->lv1.Width(), lvHeight = window->lv1.Height();
+    int fileWidth = window->File1.Width(), sepWidth = window->frameSep.Width();
+    int w = window->Width(), h = window->Height();
+    window->Move(window->Left(), window->Top(), w + 1000, h + 500);
+    // The window grows by whole pixels: what it really grew by is what the controls follow.
+    int dw = window->Width() - w, dh = window->Height() - h;
+    EXPECT_NEAR(dw, 1000, 15);
+    EXPECT_NEAR(dh, 500, 15);
+    EXPECT_EQ(window->lv1.Width(), lvWidth + dw);
+    EXPECT_EQ(window->lv1.Height(), lvHeight + dh);
+    EXPECT_EQ(window->File1.Width(), fileWidth + dw);
+    EXPECT_EQ(window->frameSep.Width(), sepWidth + dw);
+    EXPECT_EQ(window->Dir1.Width(), 3315);
+    EXPECT_EQ(window->tbfile.Width(), 3300);
+    // Below a control's margin that control keeps its last size.
+    window->Move(window->Left(), window->Top(), w + 1000, 1500);
+    EXPECT_EQ(window->lv1.Height(), lvHeight + dh);
+    EXPECT_EQ(window->lv1.Width(), lvWidth + dw);
+}
+
+TEST_F(ListWindowTest, StartHandsTheCommandLineWhole) {
+    std::string withBlanks = folder.Write("my list.txt", "C:\\from list.txt\r\n");
+    filelist::ListWindow started(filelist_test::AttributeVariant());
+    ASSERT_TRUE(filelist::StartListProgram(started, withBlanks));
+    ASSERT_EQ(started.lv1.Count(), 1);
+    EXPECT_EQ(started.lv1.Text(0), "C:\\from list.txt");
+
+    // Quotes are part of the name: no such file.
+    testkit::DialogAnswerer answers;
+    answers.Expect(testkit::Press(IDOK));
+    filelist::ListWindow quoted(filelist_test::AttributeVariant());
+    ASSERT_TRUE(filelist::StartListProgram(quoted, "\"" + withBlanks + "\""));
+    EXPECT_EQ(quoted.lv1.Count(), 0);
+    ASSERT_EQ(answers.Seen().size(), 1u);
+    EXPECT_EQ(answers.Seen()[0].text.rfind("Error loading file, ", 0), 0u);
+
+    // A single file that is not a list file is added itself.
+    std::string single = folder.Write("photo.jpg", "\xff\xd8 not text");
+    filelist::ListWindow one(filelist_test::AttributeVariant());
+    ASSERT_TRUE(filelist::StartListProgram(one, single));
+    ASSERT_EQ(one.lv1.Count(), 1);
+    EXPECT_EQ(one.lv1.Text(0), single);
+}

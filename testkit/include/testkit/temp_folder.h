@@ -1,0 +1,26 @@
+#pragma once
+// A fresh folder for one test, removed with everything in it at the end.
+#include <string>
+
+namespace testkit {
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder's path, without a trailing "\".
+    const std::string& Path() const { return path_; }
+    // Path() & "\" & name.
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+    // Writes a file of exactly these bytes (folders on the way are made); returns its path.
+    std::string Write(const std::string& name, const std::string& bytes = "") const;
+    std::string MakeFolder(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace testkit

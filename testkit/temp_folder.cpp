@@ -1,0 +1,72 @@
+#include "testkit/temp_folder.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <vector>
+
+namespace testkit {
+namespace {
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = fd.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string path = folder + "\\" + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+void MakeFolders(const std::string& path) {
+    for (size_t i = 3; i < path.size(); ++i) {
+        if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    }
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+}  // namespace
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    std::string root(base);
+    if (!root.empty() && root.back() == '\\') root.pop_back();
+    path_ = root + "\\ft" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(counter++);
+    RemoveTree(path_);
+    MakeFolders(path_);
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
+    std::string path = *this / name;
+    size_t slash = path.find_last_of('\\');
+    MakeFolders(path.substr(0, slash));
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        if (!bytes.empty()) WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(h);
+    }
+    return path;
+}
+
+std::string TempFolder::MakeFolder(const std::string& name) const {
+    std::string path = *this / name;
+    MakeFolders(path);
+    return path;
+}
+
+}  // namespace testkit
