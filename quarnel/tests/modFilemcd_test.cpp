@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "create_file_recorder.h"
 #include "rt/convert.h"
+#include "testkit/temp_folder.h"
 
 namespace {
 
@@ -35,38 +35,15 @@ std::ostream& operator<<(std::ostream& os, const Times& t) {
 // A folder of its own for each test, with files whose times the test sets.
 class FileTimesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "quarnel_times_" + std::to_string(GetCurrentProcessId()) + "\\";
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
-    }
-    void TearDown() override {
-        for (const std::string& path : made_) {
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (!DeleteFileA(path.c_str())) RemoveDirectoryA(path.c_str());
-        }
-        RemoveDirectoryA(folder_.c_str());
-    }
-
     // A file with the given times. Wine stores no creation time: it reads
     // back as the last-write time whatever was set.
     std::string MakeFile(const std::string& name, ULONGLONG accessed, ULONGLONG written, ULONGLONG created = 0) {
-        const std::string path = folder_ + name;
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        const std::string path = folder_.Write(name, name);
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         EXPECT_NE(h, INVALID_HANDLE_VALUE) << path;
-        DWORD n;
-        WriteFile(h, name.data(), DWORD(name.size()), &n, nullptr);
         const FILETIME c = ToFileTime(created ? created : written), a = ToFileTime(accessed), w = ToFileTime(written);
         EXPECT_TRUE(SetFileTime(h, &c, &a, &w));
         CloseHandle(h);
-        made_.push_back(path);
-        return path;
-    }
-    std::string MakeFolder(const std::string& name) {
-        const std::string path = folder_ + name;
-        EXPECT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
-        made_.push_back(path);
         return path;
     }
     static Times Read(const std::string& path) {
@@ -75,8 +52,7 @@ protected:
         return {Ticks(d.ftCreationTime), Ticks(d.ftLastAccessTime), Ticks(d.ftLastWriteTime)};
     }
 
-    std::string folder_;
-    std::vector<std::string> made_;
+    const testkit::TempFolder folder_;
 };
 
 // Held open without sharing, as another program might.
@@ -153,7 +129,7 @@ TEST_F(FileTimesTest, TargetsThatCannotBeWrittenKeepTheirTimes) {
     ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
     const std::string locked = MakeFile("locked.txt", kTargetAccessed, kTargetWritten);
     ExclusiveHold hold(locked);
-    const std::string folder = MakeFolder("folder");
+    const std::string folder = folder_.MakeFolder("folder");
 
     for (const std::string& target : {readOnly, locked, folder}) {
         SCOPED_TRACE(target);
@@ -162,14 +138,14 @@ TEST_F(FileTimesTest, TargetsThatCannotBeWrittenKeepTheirTimes) {
         EXPECT_FALSE(SetFileTimes(date, target));
         EXPECT_EQ(Read(target), before);
     }
-    const std::string missing = folder_ + "missing.txt";
+    const std::string missing = folder_ / "missing.txt";
     EXPECT_FALSE(CopyFileTimes(master, missing));
     EXPECT_FALSE(SetFileTimes(date, missing));
     EXPECT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
 
     const std::string target = MakeFile("target.txt", kTargetAccessed, kTargetWritten);
     const Times before = Read(target);
-    EXPECT_FALSE(CopyFileTimes(folder_ + "no master.txt", target));
+    EXPECT_FALSE(CopyFileTimes(folder_ / "no master.txt", target));
     EXPECT_EQ(Read(target), before);
 }
 

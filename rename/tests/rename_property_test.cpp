@@ -14,7 +14,8 @@
 
 #include "rename/rename_names.h"
 #include "rename/rename_run.h"
-#include "temp_tree.h"
+#include "file_listing.h"
+#include "testkit/temp_folder.h"
 
 namespace {
 
@@ -35,17 +36,18 @@ std::string Upper(std::string s) {
 // read-only; some sit on the new or temporary names of rows without being listed.
 class RandomCase {
 public:
-    RandomCase(const std::string& base, unsigned seed) : base_(base), rng_(seed) {
+    RandomCase(const testkit::TempFolder& base, unsigned seed) : base_(base), rng_(seed) {
         static const char* const prefixes[] = {"Pic", "p", "img_"};
         settings_ = {prefixes[Pick(3)], static_cast<long>(Pick(15)) - 2, 1 + Pick(3)};
         for (std::size_t j = 0, n = 1 + Pick(8); j < n; ++j) {
             // Often a name that some row's new name will be.
             const std::string name = Chance(40) ? settings_.prefix + renamer::NumberText(settings_.start + Pick(10), settings_.width)
                                                 : "f" + std::to_string(j);
-            Create(base_ + "cur\\" + name + Ending(), true);
+            Create(base_ / ("cur\\" + name + Ending()), true);
         }
-        for (std::size_t j = 0, n = Pick(4); j < n; ++j) Create(base_ + "other\\o" + std::to_string(j) + Ending(), true);
-        TempTree::MakeFolder(base_ + "other\\");
+        for (std::size_t j = 0, n = Pick(4); j < n; ++j)
+            Create(base_ / ("other\\o" + std::to_string(j) + Ending()), true);
+        base_.MakeFolder("other");
 
         for (std::size_t k = 0, n = 1 + Pick(10); k < n; ++k) {
             const unsigned kind = Pick(10);
@@ -56,7 +58,7 @@ public:
             else if (kind < 8 && !rows_.empty())
                 rows_.push_back(rows_.back());
             else
-                rows_.push_back(base_ + "cur\\gone" + std::to_string(k) + Ending());
+                rows_.push_back(base_ / ("cur\\gone" + std::to_string(k) + Ending()));
         }
         plan_ = renamer::PlanRename(rows_, Folder(), settings_);
         for (const auto& names : plan_.rows) {
@@ -65,7 +67,7 @@ public:
         }
     }
 
-    std::string Folder() const { return base_ + "cur\\"; }
+    std::string Folder() const { return base_ / "cur\\"; }
     const std::vector<std::string>& rows() const { return rows_; }
     const RenameSettings& settings() const { return settings_; }
     const RenamePlan& plan() const { return plan_; }
@@ -79,11 +81,13 @@ private:
     }
     void Create(const std::string& path, bool listable) {
         if (!taken_.insert(Upper(path)).second) return;
-        TempTree::Write(path, "content " + std::to_string(taken_.size()), Chance(20));
+        const std::string name = path.substr(base_.Path().size() + 1);
+        base_.Write(name, "content " + std::to_string(taken_.size()));
+        if (Chance(20)) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
         if (listable) listable_.push_back(path);
     }
 
-    std::string base_;
+    const testkit::TempFolder& base_;
     std::mt19937 rng_;
     RenameSettings settings_;
     std::set<std::string> taken_;
@@ -109,7 +113,8 @@ std::string Describe(const RandomCase& c, const std::map<std::string, std::strin
 // content -> upper-cased full path, with every content found exactly once.
 std::map<std::string, std::string> WhereIs(const std::string& base, const std::map<std::string, std::string>& files) {
     std::map<std::string, std::string> where;
-    for (const auto& [path, content] : files) EXPECT_TRUE(where.emplace(content, Upper(base + path)).second) << content;
+    for (const auto& [path, content] : files)
+        EXPECT_TRUE(where.emplace(content, Upper(base + "\\" + path)).second) << content;
     return where;
 }
 
@@ -158,21 +163,20 @@ void CheckCase(const RandomCase& c, const std::map<std::string, std::string>& be
 TEST(RenameProperty, NothingIsLostAndOnlyListedFilesMove) {
     const unsigned long seed = EnvNumber("RENAME_PROPERTY_SEED", 1);
     const unsigned long cases = EnvNumber("RENAME_PROPERTY_CASES", 300);
-    TempTree tree("rename_property");
     unsigned long twoPass = 0;
     for (unsigned long i = 0; i < cases && !HasFailure(); ++i) {
         SCOPED_TRACE("RENAME_PROPERTY_SEED=" + std::to_string(seed + i));
-        const std::string base = tree.root() + "case\\";
-        const RandomCase c(base, static_cast<unsigned>(seed + i));
-        const auto before = TempTree::Files(base);
+        const testkit::TempFolder folder;
+        const std::string& base = folder.Path();
+        const RandomCase c(folder, static_cast<unsigned>(seed + i));
+        const auto before = FilesBelow(base);
 
         renamer::RenameFiles(c.rows(), c.Folder(), c.settings());
 
-        const auto after = TempTree::Files(base);
+        const auto after = FilesBelow(base);
         CheckCase(c, before, after, base);
         if (HasFailure()) ADD_FAILURE() << Describe(c, before, after);
         twoPass += c.plan().collision;
-        TempTree::Remove(base);
     }
     // Both kinds of run must have been tried for the cases to mean anything.
     if (cases >= 100) {

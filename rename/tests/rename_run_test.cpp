@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "temp_tree.h"
+#include "file_listing.h"
+#include "testkit/temp_folder.h"
 
 namespace {
 
@@ -82,15 +83,15 @@ const Scenario kScenarios[] = {
 TEST(RenameFiles, RenamesTheListedFilesAndNeverAnyOther) {
     for (const Scenario& s : kScenarios) {
         SCOPED_TRACE(s.what);
-        TempTree tree("rename_run");
-        for (const auto& [path, content] : s.before) TempTree::Write(tree.root() + path, content);
-        TempTree::MakeFolder(tree.root() + "other\\");
+        const testkit::TempFolder tree;
+        for (const auto& [path, content] : s.before) tree.Write(path, content);
+        tree.MakeFolder("other");
         std::vector<std::string> rows;
-        for (const std::string& row : s.rows) rows.push_back(tree.root() + row);
+        for (const std::string& row : s.rows) rows.push_back(tree / row);
 
-        renamer::RenameFiles(rows, tree.root() + "cur\\", {s.prefix, 1, 2});
+        renamer::RenameFiles(rows, tree / "cur\\", {s.prefix, 1, 2});
 
-        EXPECT_EQ(TempTree::Files(tree.root()), s.after);
+        EXPECT_EQ(FilesBelow(tree.Path()), s.after);
     }
 }
 
