@@ -1,6 +1,7 @@
 #include "quarnel/frmQuarnel.h"
 
 #include "filelist/row_cells.h"
+#include "quarnel/frmSettings.h"
 
 namespace quarnel {
 
@@ -23,8 +24,9 @@ filelist::ListWindowVariant QuarnelVariant() {
 frmQuarnel::frmQuarnel() : filelist::ListWindow(QuarnelVariant()) {}
 
 void frmQuarnel::MainToolAction(const std::string& tag) {
-    if (tag != "Attrib") return;
-    if (!ListHasRowsOrSay()) return;
+    if (tag != "Attrib" || !ListHasRowsOrSay()) return;
+    frmSettings settings(*this);
+    settings.ShowModal();
 }
 
 }  // namespace quarnel

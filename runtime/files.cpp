@@ -155,6 +155,12 @@ bool FileModified(const std::string& path, SYSTEMTIME& local) {
 }
 
 Error SetAttributes(const std::string& path, DWORD attributes) {
+    // Where read-only is kept as the file's write permission, a file made
+    // read-only first can no longer take hidden or system (and the call still
+    // reports success): set the others first, read-only last.
+    const DWORD others = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    if (others != attributes && !SetFileAttributesA(path.c_str(), others ? others : FILE_ATTRIBUTE_NORMAL))
+        return LastError();
     return ErrorIfFailed(SetFileAttributesA(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL));
 }
 

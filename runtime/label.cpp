@@ -30,7 +30,11 @@ void Label::FitToText() {
 HWND Frame::Create(HWND parent, const RECT& rect, int id) {
     // Without a caption the frame is only its etched edge: a separator line.
     if (design_.caption.empty()) return CreateChild("STATIC", SS_ETCHEDFRAME, 0, parent, rect, id);
-    return CreateChild("BUTTON", BS_GROUPBOX, 0, parent, rect, id, design_.caption);
+    // A group box paints only its edge and caption, and the controls placed
+    // in it are its siblings: the form paints its inside (transparent, so the
+    // form's clipping leaves it out), and it never paints over those controls.
+    return CreateChild("BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_TRANSPARENT, parent, rect, id,
+                       design_.caption);
 }
 
 }  // namespace rt
