@@ -130,6 +130,8 @@ void ListWindow::Form_KeyDown(int& keyCode, int shift) { foundation::MainWindow_
 
 void ListWindow::Form_DblClick() { foundation::MainWindow_DblClick(); }
 
-void ListWindow::SetCount() { lblFiles.SetCaption(rt::FormatCount(lv1.Count())); }
+void ListWindow::SetCount() {
+    if (!loading_) lblFiles.SetCaption(rt::FormatCount(lv1.Count()));
+}
 
 }  // namespace filelist

@@ -81,11 +81,16 @@ void ListWindow::LoadFromFile(std::string strFileName) {
     rt::DoEvents();
     bool taken = false;
     rt::SetHourglass(true);
+    // Nothing repaints while the file is read, so the count is shown once,
+    // at the end, not after every row.
+    loading_ = true;
     rt::Error err = rt::ReadTextLines(strFileName, [&](const std::string& line) {
         if (!IsListFileLine(line)) return;
         AddToList(line, false);
         taken = true;
     });
+    loading_ = false;
+    SetCount();
     if (err) {
         rt::SetHourglass(false);
         rt::MsgBox("Error loading file, " + err.description, MB_ICONSTOP | MB_OK, rt::AppTitle() + " : Error");

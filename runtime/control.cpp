@@ -91,6 +91,7 @@ bool Control::SetHeight(int twips) { return Move(design_.left, design_.top, desi
 
 bool Control::Move(int left, int top, int width, int height) {
     if (width < 0 || height < 0) return false;
+    if (left == design_.left && top == design_.top && width == design_.width && height == design_.height) return true;
     design_.left = left;
     design_.top = top;
     design_.width = width;

@@ -12,6 +12,8 @@
 namespace rt {
 namespace {
 
+constexpr UINT kSyncCountMessage = WM_APP + 0x4C56;
+
 int CompareText(const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
                           static_cast<int>(b.size()));
@@ -54,6 +56,7 @@ bool ListView::Before(const Row& a, const Row& b) const {
 std::vector<int> ListView::SelectedIndexes() const {
     std::vector<int> out;
     if (!hwnd_) return out;
+    SyncNow();
     int i = -1;
     while ((i = static_cast<int>(SendMessageA(hwnd_, LVM_GETNEXTITEM, i, LVNI_SELECTED))) >= 0) out.push_back(i);
     return out;
@@ -61,13 +64,24 @@ std::vector<int> ListView::SelectedIndexes() const {
 
 void ListView::ClearSelection() {
     if (!hwnd_) return;
+    SyncNow();
     LVITEMA none{};
     none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
 }
 
+// Telling the control its row count repaints it at once, which costs
+// milliseconds: the count is handed over once per pass of the message loop,
+// and at once before anything that reads or sets the control's own state.
 void ListView::SyncCount() {
-    if (!hwnd_) return;
+    if (!hwnd_ || countStale_) return;
+    countStale_ = true;
+    PostMessageA(hwnd_, kSyncCountMessage, 0, 0);
+}
+
+void ListView::SyncNow() const {
+    if (!hwnd_ || !countStale_) return;
+    countStale_ = false;
     SendMessageA(hwnd_, LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -123,11 +137,13 @@ void ListView::Clear() {
 
 bool ListView::Selected(int index) const {
     if (!hwnd_ || index < 0 || index >= Count()) return false;
+    SyncNow();
     return (SendMessageA(hwnd_, LVM_GETITEMSTATE, index, LVIS_SELECTED) & LVIS_SELECTED) != 0;
 }
 
 void ListView::SetSelected(int index, bool on) {
     if (!hwnd_ || index < 0 || index >= Count()) return;
+    SyncNow();
     LVITEMA item{};
     item.stateMask = LVIS_SELECTED;
     item.state = on ? LVIS_SELECTED : 0;
@@ -136,12 +152,14 @@ void ListView::SetSelected(int index, bool on) {
 
 int ListView::SelectedIndex() const {
     if (!hwnd_) return -1;
+    SyncNow();
     int focused = static_cast<int>(SendMessageA(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     if (focused >= 0 && Selected(focused)) return focused;
     return static_cast<int>(SendMessageA(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void ListView::EnsureVisible(int index) {
+    SyncNow();
     if (hwnd_ && index >= 0 && index < Count()) SendMessageA(hwnd_, LVM_ENSUREVISIBLE, index, FALSE);
 }
 
@@ -212,6 +230,9 @@ LRESULT CALLBACK ListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     case WM_LBUTTONUP: button = 1; break;
     case WM_RBUTTONUP: button = 2; break;
     case WM_MBUTTONUP: button = 4; break;
+    case kSyncCountMessage:
+        self->SyncNow();
+        return 0;
     default:
         return self->CallBase(msg, wp, lp);
     }

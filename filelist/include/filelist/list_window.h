@@ -121,6 +121,8 @@ private:
     // Upper-cased row texts and how many rows hold each: the duplicate test
     // gives the answer of a scan of every row without one.
     std::unordered_map<std::string, int> rowKeys_;
+    // Set while a list file is read: the rows and the count show at its end.
+    bool loading_ = false;
 };
 
 }  // namespace filelist

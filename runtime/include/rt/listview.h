@@ -69,6 +69,7 @@ private:
     bool Before(const Row& a, const Row& b) const;
     void Sort();
     void SyncCount();
+    void SyncNow() const;
     void ClearSelection();
     std::vector<int> SelectedIndexes() const;
 
@@ -77,6 +78,7 @@ private:
     int sortKey_ = 0;
     bool sortDescending_ = false;
     bool sorted_ = false;
+    mutable bool countStale_ = false;  // the control's own count lags the rows
     int upPending_ = 0;  // the button whose MouseUp the control's own drag loop swallowed
 };
 
