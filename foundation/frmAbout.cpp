@@ -18,18 +18,6 @@ const char* const kDisclaimer =
 
 namespace {
 
-rt::FormDesign AboutDesign() {
-    rt::FormDesign d;
-    d.clientWidth = 5250;
-    d.clientHeight = 3450;
-    d.border = rt::Border::FixedDialog;
-    d.keyPreview = true;
-    d.minButton = false;
-    d.maxButton = false;
-    d.centerOnOwner = true;
-    return d;
-}
-
 // Our own picture: a tall panel of blue bands with a folder and a page.
 HBITMAP MakeAboutPicture() {
     const int w = 80, h = 161;
@@ -62,8 +50,9 @@ HBITMAP MakeAboutPicture() {
 
 }  // namespace
 
-frmAbout::frmAbout() : rt::Form(AboutDesign()), lblAboutName(true), lblAboutProduct(true),
-                       txtAboutDisclaimer({true, true, 0}) {
+frmAbout::frmAbout()
+    : rt::Form(rt::DialogDesign("", 5250, 3450, rt::Border::FixedDialog)), lblAboutName(true), lblAboutProduct(true),
+      txtAboutDisclaimer({true, true, 0}) {
     Place(imgAboutIcon, {120, 120, 1260, 2475});
     Place(lblAboutName, {1590, 120, 0, 0, "Title", -1, "Product Title"});
     Place(lblAboutProduct, {1590, 420, 0, 0, "Comment", -1, "Product Description"});

@@ -16,23 +16,9 @@ using namespace std::string_literals;
 
 namespace quarnel {
 
-namespace {
-rt::FormDesign SettingsDesign() {
-    rt::FormDesign d;
-    d.caption = "Attribute Parameters";
-    d.clientWidth = 3930;
-    d.clientHeight = 4965;
-    d.border = rt::Border::FixedSingle;
-    d.keyPreview = true;
-    d.minButton = false;
-    d.maxButton = false;
-    d.centerOnOwner = true;
-    return d;
-}
-}  // namespace
 
 frmSettings::frmSettings(frmQuarnel& listWindow)
-    : rt::Form(SettingsDesign()),
+    : rt::Form(rt::DialogDesign("Attribute Parameters", 3930, 4965, rt::Border::FixedSingle)),
       optDate{rt::OptionButton(false, true), rt::OptionButton(true)},
       tbDir({{"Browse", "Browse", "Select Master File", rt::Picture::Browse, true}}),
       tbMain({{"Cancel", "Cancel", "Cancel", rt::Picture::Cancel, true},

@@ -68,6 +68,8 @@ Error DriveCurrentFolder(char letter, std::string& folder) {
     char buf[MAX_PATH * 4] = {};
     DWORD n = GetFullPathNameA(spec.c_str(), sizeof buf, buf, nullptr);
     folder = (n > 0 && n < sizeof buf) ? std::string(buf, n) : Root(letter);
+    // Some platforms answer the current folder with a trailing ""; only a root keeps one.
+    while (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
     return {};
 }
 

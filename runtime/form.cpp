@@ -61,6 +61,19 @@ DWORD ExStyleFor(const FormDesign& d) { return d.border == Border::FixedDialog ?
 
 }  // namespace
 
+FormDesign DialogDesign(std::string caption, int clientWidth, int clientHeight, Border border) {
+    FormDesign d;
+    d.caption = std::move(caption);
+    d.clientWidth = clientWidth;
+    d.clientHeight = clientHeight;
+    d.border = border;
+    d.keyPreview = true;
+    d.minButton = false;
+    d.maxButton = false;
+    d.centerOnOwner = true;
+    return d;
+}
+
 int ShiftState() {
     int s = 0;
     if (GetKeyState(VK_SHIFT) < 0) s |= 1;
@@ -220,6 +233,7 @@ void Form::Destroy(bool resetControls) {
     nextCommand_ = 1000;
     tooltip_ = nullptr;
     shown_ = false;
+    focusBeforeDeactivation_ = nullptr;
 }
 
 void Form::Refresh() {
@@ -340,6 +354,17 @@ LRESULT Form::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_NOTIFY:
         return OnNotify(reinterpret_cast<NMHDR*>(lp));
+    case WM_ACTIVATE:
+        // The focus comes back to the control that had it (after a message
+        // box, another window), as in the platform's dialogs.
+        if (LOWORD(wp) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
+        } else if (focusBeforeDeactivation_ && IsChild(hwnd_, focusBeforeDeactivation_)) {
+            ::SetFocus(focusBeforeDeactivation_);
+            return 0;
+        }
+        break;
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
         auto it = byHwnd_.find(item->hwndItem);

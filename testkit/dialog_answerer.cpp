@@ -42,6 +42,13 @@ Answer ChooseFolder(const std::string& path) {
     return a;
 }
 
+Answer ClickToolButton(const std::string& caption, std::function<void(HWND)> inspect) {
+    Answer a;
+    a.toolButton = caption;
+    a.inspect = std::move(inspect);
+    return a;
+}
+
 namespace {
 
 constexpr UINT kTickMs = 10;
@@ -169,7 +176,14 @@ void detail::AnswererState::Respond(HWND dialog) {
             ADD_FAILURE() << "dialog " << Name(record) << " has no edit box " << a.editControl;
         }
     }
-    if (Click(dialog, a.button)) {
+    if (!a.toolButton.empty()) {
+        record.pressed = detail::ClickToolButton(dialog, a.toolButton);
+        if (!record.pressed) {
+            record.pressed = BackOut(dialog);
+            ADD_FAILURE() << "dialog " << Name(record) << " has no enabled toolbar button \"" << a.toolButton
+                          << "\", backed out with button " << record.pressed;
+        }
+    } else if (Click(dialog, a.button)) {
         record.pressed = a.button;
     } else {
         record.pressed = BackOut(dialog);

@@ -1,5 +1,7 @@
 #include "dialog_windows.h"
 
+#include <commctrl.h>
+
 namespace testkit::detail {
 namespace {
 
@@ -108,6 +110,27 @@ HWND FindEnabledPushButton(HWND dialog, int id) {
         }
     }
     return nullptr;
+}
+
+int ClickToolButton(HWND dialog, const std::string& caption) {
+    for (HWND bar : Descendants(dialog)) {
+        if (!IsClass(bar, TOOLBARCLASSNAMEA) || !IsWindowVisible(bar)) continue;
+        const int count = static_cast<int>(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            TBBUTTON b{};
+            char text[256] = {};
+            if (!SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b)) || (b.fsStyle & BTNS_SEP)) continue;
+            SendMessageA(bar, TB_GETBUTTONTEXTA, b.idCommand, reinterpret_cast<LPARAM>(text));
+            if (caption != text || !(b.fsState & TBSTATE_ENABLED)) continue;
+            RECT r{};
+            SendMessageA(bar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+            const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            PostMessageA(bar, WM_LBUTTONUP, 0, at);
+            return b.idCommand;
+        }
+    }
+    return 0;
 }
 
 HWND FindEdit(HWND dialog, int id) {

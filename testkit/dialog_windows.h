@@ -13,6 +13,9 @@ namespace testkit::detail {
 std::vector<HWND> ModalDialogs(DWORD threadId);
 // The first enabled push button with this id inside the dialog, or null.
 HWND FindEnabledPushButton(HWND dialog, int id);
+// Posts a mouse click on the enabled toolbar button with this caption inside
+// the dialog, as the user's click comes; its command id, or 0 when none.
+int ClickToolButton(HWND dialog, const std::string& caption);
 // The edit box of control id: the control itself or the first edit inside
 // it; id 0: the dialog's first visible edit box.
 HWND FindEdit(HWND dialog, int id);

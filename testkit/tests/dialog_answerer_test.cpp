@@ -3,7 +3,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include "rt/form.h"
 #include "rt/msgbox.h"
+#include "rt/toolbar.h"
 
 using testkit::DialogAnswerer;
 using testkit::Icon;
@@ -178,6 +180,60 @@ TEST(DialogAnswerer, TypesIntoTheRuntimesInputBox) {
         ASSERT_EQ(kit.Seen().size(), 1u);
         EXPECT_EQ(kit.Seen()[0].title, "Input");
     }
+}
+
+// A modal window of the runtime whose buttons are on a toolbar.
+class ToolbarDialog : public rt::Form {
+public:
+    ToolbarDialog()
+        : rt::Form(Design()),
+          bar({{"Stay", "Stay", "", rt::Picture::Cancel, false}, {"Go", "Go", "", rt::Picture::Apply, true}}) {
+        Place(bar, {0, 0, 3000, 600, "", 0});
+        bar.ButtonClick = [this](const rt::ToolButton& b) {
+            clicked = b.tag;
+            Unload();
+        };
+    }
+    rt::Toolbar bar;
+    std::string clicked;
+
+private:
+    static rt::FormDesign Design() {
+        rt::FormDesign d;
+        d.caption = "Toolbar Dialog";
+        d.clientWidth = 3000;
+        d.clientHeight = 600;
+        return d;
+    }
+};
+
+TEST(DialogAnswerer, ClicksAToolbarButtonAfterInspecting) {
+    HWND owner = CreateWindowA("STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+                               nullptr, nullptr);
+    ToolbarDialog dialog;
+    std::string clickedAtInspect = "none";
+    {
+        DialogAnswerer kit;
+        kit.Expect(testkit::ClickToolButton("Go", [&](HWND) { clickedAtInspect = dialog.clicked; }));
+        dialog.ShowModal();
+        ASSERT_EQ(kit.Seen().size(), 1u);
+        EXPECT_EQ(kit.Seen()[0].title, "Toolbar Dialog");
+        EXPECT_NE(kit.Seen()[0].pressed, 0);
+    }
+    EXPECT_EQ(clickedAtInspect, "");
+    EXPECT_EQ(dialog.clicked, "Go");
+
+    // A disabled button is not clicked: the dialog is backed out of.
+    ToolbarDialog other;
+    EXPECT_NONFATAL_FAILURE(
+        {
+            DialogAnswerer kit;
+            kit.Expect(testkit::ClickToolButton("Stay"));
+            other.ShowModal();
+        },
+        "no enabled toolbar button \"Stay\"");
+    EXPECT_EQ(other.clicked, "");
+    DestroyWindow(owner);
 }
 
 TEST(DialogAnswerer, ClosesADialogThatOutlivesItsAnswer) {

@@ -27,6 +27,10 @@ struct FormDesign {
     bool programIcon = false;    // the program's icon in the title bar
 };
 
+// A dialog's design: fixed border, no minimize or maximize button, centred on
+// its owner, seeing keys before its controls do.
+FormDesign DialogDesign(std::string caption, int clientWidth, int clientHeight, Border border);
+
 // Shift state of key and mouse events: 1 Shift, 2 Ctrl, 4 Alt.
 int ShiftState();
 
@@ -103,6 +107,7 @@ private:
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
     bool shown_ = false;
+    HWND focusBeforeDeactivation_ = nullptr;
     std::vector<std::pair<Control*, ControlDesign>> placed_;
     std::unordered_map<HWND, Control*> byHwnd_;
     struct Command {

@@ -29,6 +29,7 @@ constexpr int kFileNameControl = 0x47c;
 
 struct Answer {
     int button = IDOK;                  // pressed last; it must be an enabled push button
+    std::string toolButton;             // or else: the toolbar button with this caption, clicked with the mouse
     std::optional<std::string> text;    // typed into an edit box first
     int editControl = 0;                // that box, or the control holding it; 0: the first edit box
     std::optional<std::string> folder;  // the folder picker selects this folder first
@@ -42,6 +43,9 @@ Answer TypeFileName(const std::string& name);
 Answer TypeText(const std::string& text, int button = IDOK);
 // Folder picker: selects the folder and presses OK.
 Answer ChooseFolder(const std::string& path);
+// A window whose buttons are on a toolbar: inspect (fills it in), then the
+// toolbar button with this caption is clicked.
+Answer ClickToolButton(const std::string& caption, std::function<void(HWND)> inspect = nullptr);
 
 enum class Icon { None, Error, Question, Warning, Information };
 
@@ -51,7 +55,7 @@ struct SeenDialog {
     std::string className;
     Icon icon = Icon::None;
     std::vector<int> buttons;  // ids of its visible push buttons, as laid out
-    int pressed = 0;           // the button the kit pressed; 0 when it had to close it
+    int pressed = 0;           // the button the kit pressed (a toolbar's: its command id); 0 when it had to close it
     bool expected = true;      // false: no answer was scripted for it
 };
 
