@@ -1,7 +1,10 @@
 // The drive, folder and file panes, and the add-button rule they keep.
+#include <cctype>
+
 #include "filelist/list_window.h"
 #include "foundation/modDialog32.h"
 #include "rt/convert.h"
+#include "rt/drives.h"
 #include "rt/files.h"
 #include "rt/msgbox.h"
 #include "rt/screen.h"
@@ -13,13 +16,16 @@ std::string WithSlash(const std::string& folder) {
     return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
 }
 
-// Only a text that names an existing folder on a ready drive can be shown by
-// the panes; anything else (a file, a pattern, a drive without medium) is
-// refused before a pane moves, so the panes never disagree.
+// Only a text that names an existing folder on a ready drive of the drive
+// pane can be shown by the panes; anything else (a file, a pattern, a drive
+// without medium, a network path) is refused before a pane moves, so the
+// panes never disagree.
 bool IsReachableFolder(const std::string& text) {
+    if (text.size() < 2 || text[1] != ':' || !std::isalpha(static_cast<unsigned char>(text[0]))) return false;
+    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
     DWORD attrs = 0;
-    return text.find_first_of("*?") == std::string::npos && rt::FileAttributes(text, attrs) &&
-           (attrs & FILE_ATTRIBUTE_DIRECTORY);
+    return rt::DriveReady(letter) && text.find_first_of("*?") == std::string::npos &&
+           rt::FileAttributes(text, attrs) && (attrs & FILE_ATTRIBUTE_DIRECTORY);
 }
 }  // namespace
 

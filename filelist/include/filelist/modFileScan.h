@@ -1,0 +1,30 @@
+#pragma once
+// The recursive file scan behind "Add Recurse": the files of a folder that
+// match a list of patterns, then those of each subfolder, depth-first.
+#include <string>
+#include <vector>
+
+namespace modFileScan {
+
+// The found files in the order found: entry i of both lists is one file.
+struct FileScanLists {
+    std::vector<std::string> colNames;  // name and extension, no folder
+    std::vector<std::string> colPaths;  // the file's folder, ending in "\"
+};
+
+// The last scan's files; kept until the next ResetFileScan.
+extern FileScanLists FileScanResult;
+
+void ResetFileScan();
+
+// Appends every file of strPath that matches one of the patterns (normal,
+// hidden and system files), pattern by pattern in the listing's order; with
+// bolRecurse then the same for each subfolder, in the listing's order. A
+// name holding a full stop is never descended into, nor is a link to a
+// folder (it may lead back up the tree). Yields to pending window events
+// after every file found, every pattern, every entry of a folder listing
+// (twice for names without a full stop) and every subfolder. Folders that
+// cannot be listed are passed over.
+void ScanFiles(std::string strPath, const std::vector<std::string>& colPatterns, bool bolRecurse);
+
+}  // namespace modFileScan

@@ -1,0 +1,208 @@
+// The drive, folder and file panes, driven through their controls as a user would.
+#include <cctype>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "list_window_fixture.h"
+#include "rt/drives.h"
+#include "rt/screen.h"
+#include "testkit/dialog_answerer.h"
+
+namespace {
+
+using filelist_test::ListWindowTest;
+
+class PanesTest : public ListWindowTest {
+protected:
+    void TearDown() override { rt::SetDriveReadyProbe(nullptr); }
+
+    // Moves the panes to a folder the way "Input" does.
+    void GoTo(const std::string& path) {
+        window->Drive1.SetDrive(path);
+        ASSERT_FALSE(window->Dir1.SetPath(path));
+    }
+
+    void ClickFile(int index, UINT message = WM_LBUTTONDOWN) {
+        HWND list = window->File1.hwnd();
+        RECT item{};
+        SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+        LPARAM at = MAKELPARAM(item.left + 4, item.top + 2);
+        SendMessageA(list, message, MK_LBUTTON, at);
+        SendMessageA(list, WM_LBUTTONUP, 0, at);
+    }
+
+    // Typing into the pattern box, key by key, as a user does.
+    void TypePattern(const std::string& text) {
+        HWND edit = FindWindowExA(window->cmbFilter.hwnd(), nullptr, "Edit", nullptr);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+
+    void RightClickFolders() {
+        SendMessageA(window->Dir1.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+        SendMessageA(window->Dir1.hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+    }
+
+    bool AddAll() const { return window->tbfile.ButtonEnabled(1); }
+    bool Add() const { return window->tbfile.ButtonEnabled(2); }
+
+    // What the three panes and the current path show; they must agree.
+    struct Where {
+        std::string drive, dir, file, current;
+        bool operator==(const Where&) const = default;
+        friend std::ostream& operator<<(std::ostream& os, const Where& w) {
+            return os << w.drive << " | " << w.dir << " | " << w.file << " | " << w.current;
+        }
+    };
+    Where Now() const {
+        return {window->Drive1.Drive(), window->Dir1.Path(), window->File1.Path(), window->strCurrentFilePath};
+    }
+    void ExpectAgreeing() const {
+        Where w = Now();
+        EXPECT_EQ(w.file, w.dir);
+        EXPECT_EQ(w.current, w.dir.back() == '\\' ? w.dir : w.dir + "\\");
+        EXPECT_EQ(std::tolower(w.drive[0]), std::tolower(w.dir[0]));
+    }
+};
+
+TEST_F(PanesTest, CurrentFilePathHasExactlyOneTrailingBackslash) {
+    GoTo("C:\\");
+    EXPECT_EQ(window->strCurrentFilePath, "C:\\");
+    GoTo(folder.Path());
+    EXPECT_EQ(window->strCurrentFilePath, folder.Path() + "\\");
+    ExpectAgreeing();
+}
+
+TEST_F(PanesTest, AddButtonsFollowFolderPatternHiddenSwitchAndClick) {
+    folder.Write("a.txt");
+    std::string hiddenOnly = folder.MakeFolder("hiddenonly");
+    std::string hidden = folder.Write("hiddenonly\\h.txt");
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+
+    GoTo(folder.Path());
+    EXPECT_TRUE(AddAll());
+    EXPECT_FALSE(Add());
+    ClickFile(0);
+    EXPECT_TRUE(Add());
+
+    window->cmbFilter.SetListIndex(2);  // "*.jpg": nothing here
+    EXPECT_EQ(window->File1.ListCount(), 0);
+    EXPECT_FALSE(AddAll());
+    EXPECT_FALSE(Add());
+    window->cmbFilter.SetListIndex(0);
+    EXPECT_TRUE(AddAll());
+    EXPECT_FALSE(Add());
+
+    // Typed text waits for the next folder change.
+    TypePattern("*.jpg");
+    EXPECT_EQ(window->cmbFilter.Text(), "*.jpg");
+    EXPECT_EQ(window->File1.Pattern(), "*.*");
+    ClickFile(0);
+    EXPECT_TRUE(Add());
+    GoTo(hiddenOnly);
+    EXPECT_EQ(window->File1.Pattern(), "*.jpg");
+    window->cmbFilter.SetListIndex(0);
+    EXPECT_FALSE(AddAll());
+    EXPECT_FALSE(Add());
+
+    window->chkHidden.SetValue(1);
+    EXPECT_TRUE(window->File1.Hidden());
+    EXPECT_TRUE(AddAll());
+    EXPECT_FALSE(Add());
+    window->chkHidden.SetValue(0);
+    EXPECT_FALSE(AddAll());
+}
+
+TEST_F(PanesTest, DoubleClickingAFileTwiceGivesOneRow) {
+    std::string file = folder.Write("a.txt");
+    GoTo(folder.Path());
+    ClickFile(0, WM_LBUTTONDBLCLK);
+    ClickFile(0, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{file}));
+    EXPECT_EQ(window->lblFiles.Caption(), "1");
+    EXPECT_TRUE(Enabled(1));
+    EXPECT_FALSE(Enabled(2));
+    EXPECT_TRUE(Enabled(5));
+    EXPECT_FALSE(rt::IsHourglass());
+}
+
+TEST_F(PanesTest, ATypedFolderThePanesCannotShowChangesNothing) {
+    std::string file = folder.Write("a.txt");
+    std::string target = folder.MakeFolder("target");
+    GoTo(folder.Path());
+    const Where before = Now();
+    rt::SetDriveReadyProbe([](char letter) { return std::tolower(letter) != 'z'; });
+
+    testkit::DialogAnswerer answers;
+    std::string prompt;
+    testkit::Answer missing = testkit::TypeText(folder / "no such folder");
+    missing.inspect = [&](HWND box) { prompt = rt::WindowText(FindWindowExA(box, nullptr, "Static", nullptr)); };
+    const std::vector<testkit::Answer> refused = {
+        missing,
+        testkit::TypeText(file),
+        testkit::TypeText(folder / "*.txt"),
+        testkit::TypeText("Z:\\"),  // a drive that is not ready
+        testkit::TypeText("anything", IDCANCEL),
+    };
+    for (const testkit::Answer& a : refused) {
+        answers.Expect(a);
+        RightClickFolders();
+        EXPECT_EQ(Now(), before) << *a.text;
+    }
+    // A left click never asks.
+    SendMessageA(window->Dir1.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    ASSERT_EQ(answers.Seen().size(), refused.size());
+    EXPECT_EQ(prompt, "Enter a directory...");
+    EXPECT_EQ(answers.Seen()[0].title, "Select Directory");
+
+    answers.Expect(testkit::TypeText(target));
+    window->tbDir.PressButton(2);
+    EXPECT_EQ(window->Dir1.Path(), target);
+    ExpectAgreeing();
+}
+
+// The drive layer's readiness probe stands in for a drive without medium.
+TEST_F(PanesTest, DriveNotReadyRetriesUntilReadyOrCancelsBackToTheFolderShown) {
+    GoTo(folder.Path());
+    bool ready = false;
+    rt::SetDriveReadyProbe([&](char letter) { return std::tolower(letter) != 'z' || ready; });
+
+    testkit::DialogAnswerer answers;
+    testkit::Answer retryOnceReady = testkit::Press(IDRETRY);
+    retryOnceReady.inspect = [&](HWND) { ready = true; };
+    answers.Expect(testkit::Press(IDRETRY)).Expect(retryOnceReady);
+    window->Drive1.SetDrive("z");
+    ASSERT_EQ(answers.Seen().size(), 2u);
+    for (const testkit::SeenDialog& seen : answers.Seen()) {
+        EXPECT_EQ(seen.title, "Drive Error");
+        EXPECT_EQ(seen.text, "Drive Z: not ready.  Please insert disk in drive.");
+        EXPECT_EQ(seen.icon, testkit::Icon::Warning);
+        EXPECT_EQ(seen.buttons, (std::vector<int>{IDRETRY, IDCANCEL}));
+    }
+    EXPECT_EQ(std::tolower(window->Dir1.Path()[0]), 'z');
+    ExpectAgreeing();
+    EXPECT_FALSE(rt::IsHourglass());
+
+    GoTo(folder.Path());
+    ready = false;
+    answers.Expect(testkit::Press(IDCANCEL));
+    window->Drive1.SetDrive("z");
+    ASSERT_EQ(answers.Seen().size(), 3u);
+    // Back on the drive of the folder shown, at that drive's current folder.
+    EXPECT_EQ(window->Drive1.Drive().substr(0, 2), "c:");
+    EXPECT_EQ(std::tolower(window->Dir1.Path()[0]), 'c');
+    ExpectAgreeing();
+    EXPECT_FALSE(rt::IsHourglass());
+}
+
+// The drive pane's text carries the volume label ("c: [SYSTEM]"); the
+// folder pane still takes it as the drive alone.
+TEST_F(PanesTest, TheFolderPaneTakesTheDrivePanesTextWithALabel) {
+    GoTo(folder.Path());
+    ASSERT_FALSE(window->Dir1.SetPath("z: [UNIX]"));
+    EXPECT_EQ(std::tolower(window->Dir1.Path()[0]), 'z');
+    EXPECT_NE(window->Dir1.Path().back(), '\\');
+}
+
+}  // namespace
