@@ -1,0 +1,35 @@
+#include "rename/frmRename.h"
+
+#include "filelist/file_ending.h"
+#include "rename/frmSettings.h"
+
+namespace renamer {
+
+namespace {
+filelist::ListWindowVariant RenameVariant() {
+    filelist::ListWindowVariant v;
+    v.thirdColumn = {"Type", "Type", 750};
+    v.thirdCell = filelist::TypeCellText;
+    v.fileButtons = filelist::AddButtons();
+    v.actionButtons = {{"Rename", "Rename", "Rename Files", rt::Picture::Rename, true}};
+    v.patterns = filelist::StandardPatterns();
+    v.listCaption = "Files To Rename -";
+    v.listCaptionWidth = 1650;
+    v.countLeft = 1740;
+    // The run renames into the folder shown, so the list holds that folder's files.
+    v.emptyListOnFolderChange = true;
+    return v;
+}
+}  // namespace
+
+frmRename::frmRename() : filelist::ListWindow(RenameVariant()) {}
+
+void frmRename::MainToolAction(const std::string& tag) {
+    if (tag != "Rename") return;
+    if (!ListHasRowsOrSay()) return;
+    // A new dialog each time, so every opening shows the design values.
+    frmSettings dialog(*this);
+    dialog.ShowModal(this);
+}
+
+}  // namespace renamer
