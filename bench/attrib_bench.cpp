@@ -4,13 +4,14 @@
 #include <string>
 
 #include "bench.h"
+#include "testkit/temp_folder.h"
 #include "quarnel/frmQuarnel.h"
 #include "quarnel/frmSettings.h"
 
 namespace {
 
 void ApplyAttributes() {
-    bench::Scratch scratch("attrib");
+    testkit::TempFolder scratch;
     const int n = 10000;
     quarnel::frmQuarnel window;
     window.Show();
@@ -18,7 +19,7 @@ void ApplyAttributes() {
         const std::string folder = scratch.Path() + "\\d" + std::to_string(i / 1000);
         if (i % 1000 == 0) CreateDirectoryA(folder.c_str(), nullptr);
         const std::string path = folder + "\\file" + std::to_string(i) + ".txt";
-        bench::WriteFile(path, "x");
+        testkit::WriteFileBytes(path, "x");
         window.AddToList(path, true);
     }
     quarnel::frmSettings settings(window);

@@ -10,26 +10,6 @@ std::vector<Section>& Sections() {
     return sections;
 }
 
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = folder + "\\" + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 }  // namespace
 
 bool AddSection(const char* name, std::function<void()> run) {
@@ -42,24 +22,6 @@ double PeakMemoryMiB() {
     pmc.cb = sizeof pmc;
     GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
     return pmc.PeakWorkingSetSize / (1024.0 * 1024.0);
-}
-
-Scratch::Scratch(const std::string& name) {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    path_ = std::string(base) + "ftbench_" + name;
-    RemoveTree(path_);
-    CreateDirectoryA(path_.c_str(), nullptr);
-}
-
-Scratch::~Scratch() { RemoveTree(path_); }
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    if (!bytes.empty()) ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
 }
 
 void Report(const char* what, double seconds, double items, const char* unit) {

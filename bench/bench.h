@@ -34,20 +34,6 @@ private:
 // The process's peak working set in MiB.
 double PeakMemoryMiB();
 
-// A fresh folder below the temporary folder, removed by the destructor.
-class Scratch {
-public:
-    explicit Scratch(const std::string& name);
-    ~Scratch();
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-// Writes an empty file (or with these bytes).
-void WriteFile(const std::string& path, const std::string& bytes = "");
-
 void Report(const char* what, double seconds, double items, const char* unit);
 
 }  // namespace bench

@@ -4,43 +4,31 @@
 #include <vector>
 
 #include "bench.h"
-#include "filelist/list_window.h"
-#include "filelist/row_cells.h"
+#include "testkit/temp_folder.h"
+#include "quarnel/frmQuarnel.h"
 #include "rt/files.h"
 
 namespace {
 
-filelist::ListWindowVariant Variant() {
-    filelist::ListWindowVariant v;
-    v.thirdColumn = {"Attrib", "Attrib", 750};
-    v.thirdCell = filelist::AttributeLetters;
-    v.fileButtons = filelist::AddButtons();
-    v.patterns = filelist::StandardPatterns();
-    v.listCaption = "File List -";
-    v.listCaptionWidth = 885;
-    v.countLeft = 1020;
-    return v;
-}
-
-std::vector<std::string> MakeFiles(const bench::Scratch& scratch, int count) {
+std::vector<std::string> MakeFiles(const testkit::TempFolder& scratch, int count) {
     std::vector<std::string> paths;
     paths.reserve(count);
     for (int i = 0; i < count; ++i) {
         std::string folder = scratch.Path() + "\\d" + std::to_string(i / 1000);
         if (i % 1000 == 0) CreateDirectoryA(folder.c_str(), nullptr);
         paths.push_back(folder + "\\file" + std::to_string(i) + ".txt");
-        bench::WriteFile(paths.back(), "x");
+        testkit::WriteFileBytes(paths.back(), "x");
     }
     return paths;
 }
 
 void LoadAndSave() {
-    bench::Scratch scratch("list");
+    testkit::TempFolder scratch;
     const int n = 100000;
     std::vector<std::string> paths = MakeFiles(scratch, n);
     std::string list = scratch.Path() + "\\list.txt";
     rt::WriteTextLines(list, paths);
-    filelist::ListWindow window(Variant());
+    quarnel::frmQuarnel window;
     window.Show();
     bench::Stopwatch load;
     window.LoadFromFile(list);
@@ -51,10 +39,10 @@ void LoadAndSave() {
 }
 
 void AddWithoutDuplicates() {
-    bench::Scratch scratch("adds");
+    testkit::TempFolder scratch;
     const int n = 20000;
     std::vector<std::string> paths = MakeFiles(scratch, n);
-    filelist::ListWindow window(Variant());
+    quarnel::frmQuarnel window;
     window.Show();
     bench::Stopwatch first;
     for (int i = 0; i < 1000; ++i) window.AddToList(paths[i], true);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "bench.h"
+#include "testkit/temp_folder.h"
 #include "filelist/modFileScan.h"
 #include "quarnel/frmQuarnel.h"
 #include "rt/events.h"
@@ -23,7 +24,7 @@ int MakeTree(const std::string& folder, int level, int& fileNumber) {
         CreateDirectoryA(sub.c_str(), nullptr);
         ++folders;
         for (int f = 0; f < kFilesPerFolder; ++f, ++fileNumber)
-            bench::WriteFile(sub + "\\pic" + std::to_string(fileNumber) + (f % 2 ? ".gif" : ".jpg"));
+            testkit::WriteFileBytes(sub + "\\pic" + std::to_string(fileNumber) + (f % 2 ? ".gif" : ".jpg"));
         if (level + 1 < static_cast<int>(std::size(kBranching))) folders += MakeTree(sub, level + 1, fileNumber);
     }
     return folders;
@@ -46,7 +47,7 @@ double RunSeconds(std::string commandLine) {
 }
 
 void AddRecurse() {
-    bench::Scratch scratch("recurse");
+    testkit::TempFolder scratch;
     int files = 0;
     bench::Stopwatch making;
     int folders = MakeTree(scratch.Path(), 0, files);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bench.h"
+#include "testkit/temp_folder.h"
 #include "rename/frmRename.h"
 #include "rename/frmSettings.h"
 #include "rt/files.h"
@@ -15,7 +16,7 @@
 namespace {
 
 void RenameWithCollision() {
-    bench::Scratch scratch("rename");
+    testkit::TempFolder scratch;
     const int n = 10000;
     const std::string folder = scratch.Path() + "\\";
     renamer::frmRename window;
@@ -24,7 +25,7 @@ void RenameWithCollision() {
     // The last file carries the first row's new name.
     for (int i = 1; i <= n; ++i) {
         const std::string path = folder + (i < n ? "file" + std::to_string(i) + ".txt" : "Pic00001.txt");
-        bench::WriteFile(path, "x");
+        testkit::WriteFileBytes(path, "x");
         window.AddToList(path, true);
     }
 

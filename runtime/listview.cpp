@@ -12,7 +12,10 @@
 namespace rt {
 namespace {
 
-constexpr UINT kSyncCountMessage = WM_APP + 0x4C56;
+constexpr UINT_PTR kSyncCountTimer = 0x4C56;
+// Rows streaming in (adds that yield every tenth row) repaint the control at
+// most this often; each repaint of a shown list costs milliseconds.
+constexpr DWORD kSyncIntervalMs = 100;
 
 int CompareText(const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
@@ -71,17 +74,21 @@ void ListView::ClearSelection() {
 }
 
 // Telling the control its row count repaints it at once, which costs
-// milliseconds: the count is handed over once per pass of the message loop,
-// and at once before anything that reads or sets the control's own state.
+// milliseconds: the count is handed over by a timer of the message loop, at
+// most once per interval, and at once before anything that reads or sets the
+// control's own state.
 void ListView::SyncCount() {
     if (!hwnd_ || countStale_) return;
     countStale_ = true;
-    PostMessageA(hwnd_, kSyncCountMessage, 0, 0);
+    const DWORD since = GetTickCount() - lastSync_;
+    SetTimer(hwnd_, kSyncCountTimer, since >= kSyncIntervalMs ? USER_TIMER_MINIMUM : kSyncIntervalMs - since, nullptr);
 }
 
 void ListView::SyncNow() const {
     if (!hwnd_ || !countStale_) return;
     countStale_ = false;
+    KillTimer(hwnd_, kSyncCountTimer);
+    lastSync_ = GetTickCount();
     SendMessageA(hwnd_, LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -230,7 +237,8 @@ LRESULT CALLBACK ListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     case WM_LBUTTONUP: button = 1; break;
     case WM_RBUTTONUP: button = 2; break;
     case WM_MBUTTONUP: button = 4; break;
-    case kSyncCountMessage:
+    case WM_TIMER:
+        if (wp != kSyncCountTimer) return self->CallBase(msg, wp, lp);
         self->SyncNow();
         return 0;
     default:

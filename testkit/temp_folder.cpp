@@ -37,6 +37,14 @@ void MakeFolders(const std::string& path) {
 
 }  // namespace
 
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    if (!bytes.empty()) WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     char base[MAX_PATH] = {};
@@ -54,12 +62,7 @@ std::string TempFolder::Write(const std::string& name, const std::string& bytes)
     std::string path = *this / name;
     size_t slash = path.find_last_of('\\');
     MakeFolders(path.substr(0, slash));
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        if (!bytes.empty()) WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(h);
-    }
+    WriteFileBytes(path, bytes);
     return path;
 }
 

@@ -79,6 +79,7 @@ private:
     bool sortDescending_ = false;
     bool sorted_ = false;
     mutable bool countStale_ = false;  // the control's own count lags the rows
+    mutable DWORD lastSync_ = 0;       // tick count of the last hand-over
     int upPending_ = 0;  // the button whose MouseUp the control's own drag loop swallowed
 };
 

@@ -4,6 +4,9 @@
 
 namespace testkit {
 
+// Writes a file of exactly these bytes at path, replacing any file there.
+void WriteFileBytes(const std::string& path, const std::string& bytes = "");
+
 class TempFolder {
 public:
     TempFolder();
