@@ -27,7 +27,9 @@ struct Disc {
 
 // One line per track with its length as mm:ss:ff or mm:ss; blank lines and
 // lines starting with ";" are passed over. A text with no track, a line
-// "no disc", or any line that does not read gives no disc.
+// "no disc", any line that does not read (a length of 0 included), more than
+// 99 tracks, or an end at 100 minutes or later (with the two seconds before
+// the first track) give no disc.
 Disc ParseDisc(const std::string& text);
 
 // The disc described by the file that the environment variable

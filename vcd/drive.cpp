@@ -2,11 +2,18 @@
 
 #include <mmsystem.h>
 
+#include <utility>
+
 namespace vcd {
 
-void Drive::Reset() {
-    disc_ = LoadDisc();
-    doorOpen_ = false;
+void Drive::TakeDescribedDisc() {
+    if (doorOpen_) return;
+    Disc described = LoadDisc();
+    if (described.trackFrames != disc_.trackFrames) insert(std::move(described));
+}
+
+void Drive::insert(Disc disc) {
+    disc_ = std::move(disc);
     motion_ = Motion::Stopped;
     frame_ = kFirstTrackFrame;
 }
@@ -71,14 +78,14 @@ DWORD Drive::seek(DWORD frame) {
 void Drive::openDoor() {
     if (doorOpen_) return;
     // The disc comes out with the tray.
-    disc_ = {};
+    insert({});
     doorOpen_ = true;
-    motion_ = Motion::Stopped;
-    frame_ = kFirstTrackFrame;
 }
 
 void Drive::closeDoor() {
-    if (doorOpen_) Reset();
+    if (!doorOpen_) return;
+    doorOpen_ = false;
+    insert(LoadDisc());
 }
 
 Drive& TheDrive() {

@@ -9,9 +9,11 @@ namespace vcd {
 
 class Drive {
 public:
-    // A fresh look at the drive: door closed, the described disc in it,
-    // stopped at the start of its first track.
-    void Reset();
+    // What an open of the device finds: with the door closed, the disc the
+    // description names. The disc already in keeps its head and motion, as
+    // on a real drive; another one (or none) goes in stopped at its start.
+    // With the door open the drive stays empty until the door closes.
+    void TakeDescribedDisc();
 
     bool discIn() const { return !doorOpen_ && disc_.present(); }
     const Disc& disc() const { return disc_; }
@@ -29,6 +31,8 @@ public:
 
 private:
     enum class Motion { Stopped, Playing, Paused };
+
+    void insert(Disc disc);
 
     Disc disc_;
     bool doorOpen_ = false;

@@ -28,7 +28,7 @@ bool OnlyFlags(LPARAM flags, DWORD known) { return (static_cast<DWORD>(flags) & 
 LRESULT Open(Instance& instance, LPARAM flags) {
     const bool shareable = Has(flags, MCI_OPEN_SHAREABLE);
     if (g_opens > 0 && (!shareable || g_exclusive)) return MCIERR_MUST_USE_SHAREABLE;
-    if (g_opens == 0) TheDrive().Reset();
+    if (g_opens == 0) TheDrive().TakeDescribedDisc();
     g_exclusive = !shareable;
     ++g_opens;
     instance.open = true;
@@ -39,6 +39,15 @@ LRESULT Close(Instance& instance) {
     if (instance.open && --g_opens == 0) g_exclusive = false;
     instance.open = false;
     return 0;
+}
+
+// winmm unloads the driver when the device's last open closes, but a drive
+// keeps its door, disc and head across opens: the driver stays loaded for the
+// life of the process.
+void KeepLoaded() {
+    HMODULE self = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCSTR>(&KeepLoaded), &self);
 }
 
 LRESULT Reply(MCI_STATUS_PARMS& parms, DWORD value, LRESULT kind) {
@@ -149,6 +158,8 @@ extern "C" LRESULT CALLBACK DriverProc(DWORD_PTR id, HDRVR driver, UINT message,
     using vcd::Instance;
     switch (message) {
     case DRV_LOAD:
+        vcd::KeepLoaded();
+        return 1;
     case DRV_FREE:
     case DRV_ENABLE:
     case DRV_DISABLE:

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Registers the virtual audio-CD drive in a Wine prefix (run as the Wine user
 # with WINEPREFIX set): winmm's driver for cdaudio, and the disc it plays.
-#   vcd/setup-prefix.sh WINEPREFIX [BUILD_DIR]
-# The build folder is not needed: the driver is registered by name alone.
+#   vcd/setup-prefix.sh WINEPREFIX
 set -euo pipefail
 prefix=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -167,7 +167,7 @@ TEST_F(MciCommandsTest, LengthsInLongAndShortForm) {
     }
 }
 
-TEST_F(MciCommandsTest, ARepliesFillingTheWholeBufferIsTakenWhole) {
+TEST_F(MciCommandsTest, AReplyFillingTheWholeBufferIsTakenWhole) {
     const std::string full(30, '7');
     g_replies["status cd length wait"] = full + "overflow";
     EXPECT_EQ(GetCDLength(false), full);

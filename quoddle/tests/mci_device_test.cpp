@@ -16,9 +16,13 @@ const char kThreeTracks[] = "04:12:33\n03:05:00\n00:10:00\n";
 
 class MciDeviceTest : public ::testing::Test {
 protected:
+    // The drive keeps its state from one open to the next, so each test puts
+    // its disc in afresh.
     void SetUp() override {
         ASSERT_TRUE(disc_.Describe(kThreeTracks));
         ASSERT_EQ(InitCD(), 0);
+        OpenDoor();
+        CloseDoor();
     }
     void TearDown() override { CloseAll(); }
 
@@ -99,9 +103,24 @@ TEST_F(MciDeviceTest, TheDoorTakesTheDiscOut) {
     EXPECT_EQ(GetNumTracks(), 0);
     EXPECT_EQ(GetCDLength(false), "");
     EXPECT_EQ(Position(), "00:00:00");
+    // The player's poll opens the device again while the disc is missing.
+    ASSERT_EQ(InitCD(), 0);
+    EXPECT_FALSE(IsMediaPresent());
     CloseDoor();
     EXPECT_TRUE(IsMediaPresent());
     EXPECT_EQ(GetNumTracks(), 3);
+}
+
+TEST_F(MciDeviceTest, PlayingGoesOnWhenTheDeviceIsClosedAndOpenedAgain) {
+    GoToPosition(2, 1, 0);
+    PlayCD();
+    CloseAll();
+    ASSERT_EQ(InitCD(), 0);
+    EXPECT_TRUE(IsPlaying());
+    short track = 0, minutes = 0, seconds = 0;
+    GetPosition(track, minutes, seconds);
+    EXPECT_EQ(track, 2);
+    EXPECT_EQ(minutes, 1);
 }
 
 TEST_F(MciDeviceTest, NoDiscGivesFalseAndTheEmptyReplyValues) {
@@ -137,6 +156,9 @@ TEST_F(MciDeviceTest, CommandsToAClosedDeviceFailQuietly) {
 
 TEST(MciDevicePrefix, ThePrefixPutsADiscInTheDrive) {
     ASSERT_EQ(InitCD(), 0);
+    // Whatever an earlier test left in the drive, the door brings the prefix's disc.
+    OpenDoor();
+    CloseDoor();
     EXPECT_TRUE(IsMediaPresent());
     EXPECT_GT(GetNumTracks(), 0);
     CloseAll();

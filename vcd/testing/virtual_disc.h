@@ -1,7 +1,8 @@
 #pragma once
 // For tests: the disc in this process's virtual CD drive. The driver reads it
-// at the next open of the device (or when its door closes), from a file of
-// this process's own that FILETOOLS_VCD_DISC names.
+// from a file of this process's own that FILETOOLS_VCD_DISC names, when the
+// door closes and at an open of the device (where a description that differs
+// from the disc in the drive puts another disc in).
 #include <windows.h>
 
 #include <string>

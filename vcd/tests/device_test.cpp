@@ -27,9 +27,13 @@ const char kThreeTracks[] = "; a test disc\r\n04:12:33\r\n03:05\r\n\r\n00:10:00\
 
 class VirtualDriveTest : public ::testing::Test {
 protected:
+    // The drive keeps its state from one open to the next, so each test puts
+    // its disc in afresh.
     void SetUp() override {
         ASSERT_TRUE(disc_.Describe(kThreeTracks));
         ASSERT_EQ(Code("open cdaudio alias cd wait shareable"), 0u);
+        ASSERT_EQ(Code("set cd door open"), 0u);
+        ASSERT_EQ(Code("set cd door closed"), 0u);
     }
     void TearDown() override { Code("close all"); }
 
@@ -107,12 +111,33 @@ TEST_F(VirtualDriveTest, TheDoorTakesTheDiscOutUntilItCloses) {
     EXPECT_EQ(Reply("status cd media present"), "false");
     EXPECT_EQ(Code("status cd number of tracks"), static_cast<MCIERROR>(MCIERR_DEVICE_NOT_READY));
     EXPECT_EQ(Code("play cd"), static_cast<MCIERROR>(MCIERR_DEVICE_NOT_READY));
+    // Opening the device again closes no door.
+    Reopen();
+    EXPECT_EQ(Reply("status cd mode"), "open");
+    EXPECT_EQ(Reply("status cd media present"), "false");
 
     // Another disc goes in while the tray is out.
     ASSERT_TRUE(disc_.Describe("01:00:00\n"));
     ASSERT_EQ(Code("set cd door closed"), 0u);
     EXPECT_EQ(Reply("status cd mode"), "stopped");
     EXPECT_EQ(Reply("status cd number of tracks"), "1");
+}
+
+TEST_F(VirtualDriveTest, TheDiscPlaysOnWhileTheDeviceIsOpenedAgain) {
+    ASSERT_EQ(Code("set cd time format tmsf"), 0u);
+    ASSERT_EQ(Code("play cd from 02:01:00"), 0u);
+    Reopen();
+    ASSERT_EQ(Code("set cd time format tmsf"), 0u);
+    EXPECT_EQ(Reply("status cd mode"), "playing");
+    EXPECT_GE(Reply("status cd position"), "02:01:00:00");
+
+    // Another description is another disc, which goes in stopped at its start.
+    ASSERT_TRUE(disc_.Describe("05:00:00\n06:00:00\n"));
+    Reopen();
+    ASSERT_EQ(Code("set cd time format tmsf"), 0u);
+    EXPECT_EQ(Reply("status cd mode"), "stopped");
+    EXPECT_EQ(Reply("status cd number of tracks"), "2");
+    EXPECT_EQ(Reply("status cd position"), "01:00:00:00");
 }
 
 TEST_F(VirtualDriveTest, AMissingOrBadDescriptionIsAnEmptyDrive) {
