@@ -80,7 +80,9 @@ INT_PTR CALLBACK InputProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrA(dlg, DWLP_USER, lp);
         SetDlgItemTextA(dlg, kEditId, state->defaultText->c_str());
         SendDlgItemMessageA(dlg, kEditId, EM_SETSEL, 0, -1);
-        return TRUE;
+        // The user types at once: the focus starts in the text box, not on OK.
+        SetFocus(GetDlgItem(dlg, kEditId));
+        return FALSE;
     }
     case WM_COMMAND:
         if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {

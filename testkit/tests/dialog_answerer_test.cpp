@@ -175,7 +175,15 @@ TEST(DialogAnswerer, TypesIntoACustomInputBox) {
 TEST(DialogAnswerer, TypesIntoTheRuntimesInputBox) {
     for (int button : {IDOK, IDCANCEL}) {
         DialogAnswerer kit;
-        kit.Expect(testkit::TypeText("42", button));
+        testkit::Answer answer = testkit::TypeText("42", button);
+        // The user types at once: the text box has the focus.
+        answer.inspect = [](HWND dialog) {
+            char cls[16] = {};
+            GetClassNameA(GetFocus(), cls, sizeof cls);
+            EXPECT_TRUE(IsChild(dialog, GetFocus()));
+            EXPECT_STREQ(cls, "Edit");
+        };
+        kit.Expect(answer);
         EXPECT_EQ(rt::InputBox("How many?", "Input", "7"), button == IDOK ? "42" : "");
         ASSERT_EQ(kit.Seen().size(), 1u);
         EXPECT_EQ(kit.Seen()[0].title, "Input");
