@@ -171,7 +171,7 @@ void CheckCase(const RandomCase& c, const std::map<std::string, std::string>& be
                       heldByOther(end, newName, content);
         }
         EXPECT_TRUE(renamed || parked || newPath == oldPath) << oldPath << " ended as " << newPath;
-        if (renamed || newPath != oldPath) continue;
+        if (renamed || parked || newPath != oldPath) continue;
         // Left under its old name: each of its rows found its first target
         // taken by another file, there from the start or there at the end.
         for (std::size_t k : listing) {
