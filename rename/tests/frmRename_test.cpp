@@ -1,11 +1,14 @@
 // rename's variant of the list window: its "Type" column, its toolbars, the
 // list emptied on a folder change, and "Rename" on an empty list.
+#include <array>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "rename/frmSettings.h"
 #include "rename_window_fixture.h"
+#include "rt/app.h"
 #include "rt/events.h"
 #include "rt/screen.h"
 #include "testkit/dialog_answerer.h"
@@ -14,13 +17,28 @@ using rename_test::RenameWindowTest;
 
 namespace {
 
+// Where the control's window stands in its form, against the design in twips
+// (left, top, width, height); a pixel of rounding allowed.
+void ExpectPlacedAt(const rt::Control& control, std::array<int, 4> twips) {
+    RECT r{};
+    GetWindowRect(control.hwnd(), &r);
+    MapWindowPoints(nullptr, GetParent(control.hwnd()), reinterpret_cast<POINT*>(&r), 2);
+    const std::array<int, 4> placed = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    const std::array<int, 4> designed = {rt::TwipsToPixelsX(twips[0]), rt::TwipsToPixelsY(twips[1]),
+                                         rt::TwipsToPixelsX(twips[2]), rt::TwipsToPixelsY(twips[3])};
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_LE(std::abs(placed[i] - designed[i]), 1) << control.Caption() << " " << i;
+}
+
 TEST_F(RenameWindowTest, ShowsTheRenameCaptionsColumnsAndButtons) {
     EXPECT_EQ(window.Caption(), "Rename 5.5.0");
+    EXPECT_EQ(rt::AppDescription(), "File Rename Utility");
     EXPECT_EQ(window.lblForm[1].Caption(), "Files To Rename -");
-    EXPECT_EQ(window.lblFiles.Left(), 1740);
+    ExpectPlacedAt(window.lblForm[1], {60, 3120, 1650, 195});
+    ExpectPlacedAt(window.lblFiles, {1740, 3120, 90, 195});
     ASSERT_EQ(window.lv1.Columns().size(), 4u);
     EXPECT_EQ(window.lv1.Columns()[2].caption, "Type");
     EXPECT_EQ(window.lv1.Columns()[2].key, "Type");
+    EXPECT_EQ(window.lv1.Columns()[2].width, 750);
     ASSERT_EQ(window.tbfile.ButtonCount(), 2);  // no recursive add
     EXPECT_EQ(window.tbfile.Button(2).tag, "Add");
     ASSERT_EQ(window.tbMain.ButtonCount(), 8);
@@ -46,7 +64,8 @@ TEST_F(RenameWindowTest, TheTypeColumnShowsTheFileNamesEnding) {
     for (int i = 0; i < window.lv1.Count(); ++i) EXPECT_EQ(window.lv1.SubItem(i, 2), cases[i].type) << cases[i].path;
 }
 
-// Loaded rows, the buttons as adding leaves them; then the folder changes.
+// Loaded rows, the buttons as adding leaves them; then the folder changes,
+// each time in another way.
 TEST_F(RenameWindowTest, EveryFolderChangeEmptiesTheList) {
     const std::string sub = folder.MakeFolder("sub");
     const struct {
@@ -59,6 +78,13 @@ TEST_F(RenameWindowTest, EveryFolderChangeEmptiesTheList) {
              testkit::DialogAnswerer answers;
              answers.Expect(testkit::TypeText(folder.Path()));
              window.tbDir.PressButton(2);
+         }},
+        {"another drive", [&] { window.Drive1.SetDrive("z"); }},
+        {"Browse",
+         [&] {
+             testkit::DialogAnswerer answers;
+             answers.Expect(testkit::ChooseFolder(sub));
+             window.tbDir.PressButton(1);
          }},
     };
     ShowFolder();
@@ -76,7 +102,8 @@ TEST_F(RenameWindowTest, EveryFolderChangeEmptiesTheList) {
         EXPECT_EQ(window.lv1.Count(), 0);
         EXPECT_EQ(window.lblFiles.Caption(), "0");
         for (int button : {1, 2, 5}) EXPECT_FALSE(window.tbMain.ButtonEnabled(button)) << button;
-        EXPECT_EQ(window.strCurrentFilePath, window.Dir1.Path() + "\\");
+        const std::string shown = window.Dir1.Path();
+        EXPECT_EQ(window.strCurrentFilePath, shown.back() == '\\' ? shown : shown + "\\");
     }
 }
 

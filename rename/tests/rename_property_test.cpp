@@ -32,33 +32,45 @@ std::string Upper(std::string s) {
     return s;
 }
 
+// The file a path names, whatever its spelling (letter case, a trailing blank or dot).
+std::string FileKey(const std::string& path) {
+    char full[MAX_PATH] = {};
+    GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return Upper(full);
+}
+
 // One random folder pair and list. Files carry distinct contents; some are
-// read-only; some sit on the new or temporary names of rows without being listed.
+// read-only; some sit on the new or temporary names of rows without being
+// listed. Rows name listed files (also spelled otherwise or twice), files of
+// the other folder, and missing files, some of them on the run's own names.
 class RandomCase {
 public:
     RandomCase(const testkit::TempFolder& base, unsigned seed) : base_(base), rng_(seed) {
         static const char* const prefixes[] = {"Pic", "p", "img_"};
         settings_ = {prefixes[Pick(3)], static_cast<long>(Pick(15)) - 2, 1 + Pick(3)};
+        base_.MakeFolder("cur");
+        base_.MakeFolder("other");
         for (std::size_t j = 0, n = 1 + Pick(8); j < n; ++j) {
             // Often a name that some row's new name will be.
-            const std::string name = Chance(40) ? settings_.prefix + renamer::NumberText(settings_.start + Pick(10), settings_.width)
-                                                : "f" + std::to_string(j);
-            Create(base_ / ("cur\\" + name + Ending()), true);
+            Create(Folder() + (Chance(40) ? RunName(settings_.prefix) : "f" + std::to_string(j)) + Ending(), true);
         }
         for (std::size_t j = 0, n = Pick(4); j < n; ++j)
             Create(base_ / ("other\\o" + std::to_string(j) + Ending()), true);
-        base_.MakeFolder("other");
 
         for (std::size_t k = 0, n = 1 + Pick(10); k < n; ++k) {
             const unsigned kind = Pick(10);
-            if (kind < 6 && !listable_.empty())
-                rows_.push_back(listable_[Pick(listable_.size())]);
+            if (kind < 5 && !listable_.empty())
+                rows_.push_back(Listed());
+            else if (kind < 6 && !listable_.empty())
+                rows_.push_back(Upper(Listed()));
             else if (kind < 7 && !listable_.empty())
-                rows_.push_back(Upper(listable_[Pick(listable_.size())]));  // the same file, spelled otherwise
+                rows_.push_back(Listed() + (Chance(50) ? " " : "."));  // the same file: the platform drops these
             else if (kind < 8 && !rows_.empty())
                 rows_.push_back(rows_.back());
+            else if (kind < 9)
+                rows_.push_back(Folder() + "gone" + std::to_string(k) + Ending());
             else
-                rows_.push_back(base_ / ("cur\\gone" + std::to_string(k) + Ending()));
+                rows_.push_back(Folder() + RunName(Chance(50) ? "rn~" : settings_.prefix) + Ending());  // missing
         }
         plan_ = renamer::PlanRename(rows_, Folder(), settings_);
         for (const auto& names : plan_.rows) {
@@ -79,11 +91,21 @@ private:
         static const char* const endings[] = {".jpg", ".JPG", ".tar.gz", "", ".Txt"};
         return endings[Pick(5)];
     }
+    // A name the run may give one of its first rows, before the ending.
+    std::string RunName(const std::string& prefix) {
+        return prefix + renamer::NumberText(settings_.start + static_cast<long>(Pick(10)), settings_.width);
+    }
+    const std::string& Listed() { return listable_[Pick(listable_.size())]; }
+    // Written straight away: the folders exist, and a case writes many files.
     void Create(const std::string& path, bool listable) {
-        if (!taken_.insert(Upper(path)).second) return;
-        const std::string name = path.substr(base_.Path().size() + 1);
-        base_.Write(name, "content " + std::to_string(taken_.size()));
-        if (Chance(20)) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        if (!taken_.insert(FileKey(path)).second) return;
+        const std::string content = "content " + std::to_string(taken_.size());
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  Chance(20) ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+        DWORD written = 0;
+        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+        CloseHandle(file);
         if (listable) listable_.push_back(path);
     }
 
@@ -102,7 +124,7 @@ std::string Describe(const RandomCase& c, const std::map<std::string, std::strin
                        ", width " + std::to_string(c.settings().width) +
                        (c.plan().collision ? ", two passes" : ", one pass") + "\nrows:\n";
     for (std::size_t k = 0; k < c.rows().size(); ++k)
-        text += "  " + c.rows()[k] + " -> " + c.plan().rows[k].newName + "\n";
+        text += "  \"" + c.rows()[k] + "\" -> " + c.plan().rows[k].newName + "\n";
     for (const auto* files : {&before, &after}) {
         text += files == &before ? "before:\n" : "after:\n";
         for (const auto& [path, content] : *files) text += "  " + path + ": " + content + "\n";
@@ -110,11 +132,11 @@ std::string Describe(const RandomCase& c, const std::map<std::string, std::strin
     return text;
 }
 
-// content -> upper-cased full path, with every content found exactly once.
+// content -> the file's key, with every content found exactly once.
 std::map<std::string, std::string> WhereIs(const std::string& base, const std::map<std::string, std::string>& files) {
     std::map<std::string, std::string> where;
     for (const auto& [path, content] : files)
-        EXPECT_TRUE(where.emplace(content, Upper(base + "\\" + path)).second) << content;
+        EXPECT_TRUE(where.emplace(content, FileKey(base + "\\" + path)).second) << content;
     return where;
 }
 
@@ -135,26 +157,27 @@ void CheckCase(const RandomCase& c, const std::map<std::string, std::string>& be
         const std::string& newPath = end.at(content);
         std::vector<std::size_t> listing;  // the rows that name this file
         for (std::size_t k = 0; k < c.rows().size(); ++k)
-            if (Upper(c.rows()[k]) == oldPath) listing.push_back(k);
+            if (FileKey(c.rows()[k]) == oldPath) listing.push_back(k);
         if (listing.empty()) {
             EXPECT_EQ(newPath, oldPath) << "a file outside the list moved";
             continue;
         }
         bool renamed = false, parked = false;
         for (std::size_t k : listing) {
-            const auto& names = c.plan().rows[k];
-            renamed |= newPath == Upper(names.newName);
+            const std::string newName = FileKey(c.plan().rows[k].newName);
+            renamed |= newPath == newName;
             // Only a two-pass run whose second rename found the new name taken.
-            parked |= newPath == Upper(names.tempName) && c.plan().collision &&
-                      heldByOther(end, Upper(names.newName), content);
+            parked |= newPath == FileKey(c.plan().rows[k].tempName) && c.plan().collision &&
+                      heldByOther(end, newName, content);
         }
         EXPECT_TRUE(renamed || parked || newPath == oldPath) << oldPath << " ended as " << newPath;
-        if (renamed || newPath != oldPath) continue;
-        // Left under its old name: every row's rename must have had its target taken.
+        if (renamed || parked || newPath != oldPath) continue;
+        // Left under its old name: each of its rows found its first target
+        // taken by another file, there from the start or there at the end.
         for (std::size_t k : listing) {
             const auto& names = c.plan().rows[k];
-            EXPECT_TRUE(heldByOther(end, Upper(names.newName), content) ||
-                        (c.plan().collision && heldByOther(start, Upper(names.tempName), content)))
+            const std::string target = FileKey(c.plan().collision ? names.tempName : names.newName);
+            EXPECT_TRUE(heldByOther(start, target, content) || heldByOther(end, target, content))
                 << oldPath << " was not renamed by row " << k + 1;
         }
     }
@@ -169,6 +192,7 @@ TEST(RenameProperty, NothingIsLostAndOnlyListedFilesMove) {
         const testkit::TempFolder folder;
         const std::string& base = folder.Path();
         const RandomCase c(folder, static_cast<unsigned>(seed + i));
+        if (HasFailure()) break;
         const auto before = FilesBelow(base);
 
         renamer::RenameFiles(c.rows(), c.Folder(), c.settings());

@@ -78,6 +78,16 @@ const Scenario kScenarios[] = {
      {"cur\\Pic02.jpg", "cur\\b.jpg"},
      "Pic",
      {{"cur\\rn~01.jpg", "A"}, {"cur\\Pic02.jpg", "B"}, {"cur\\Pic01.jpg", "X"}}},
+    {"a missing row listed under another row's temporary name does not take that row's file",
+     {{"cur\\Pic02.jpg", "A"}, {"cur\\b.jpg", "B"}},
+     {"cur\\Pic02.jpg", "cur\\b.jpg", "cur\\rn~01.jpg"},
+     "Pic",
+     {{"cur\\Pic01.jpg", "A"}, {"cur\\Pic02.jpg", "B"}}},
+    {"a missing row spelling another row's new name otherwise does not take that row's file",
+     {{"cur\\a.jpg", "A"}},
+     {"cur\\a.jpg", "cur\\Pic01.jpg "},
+     "Pic",
+     {{"cur\\Pic01.jpg", "A"}}},
 };
 
 TEST(RenameFiles, RenamesTheListedFilesAndNeverAnyOther) {
