@@ -128,7 +128,7 @@ void ListWindow::Form_Unload(int& cancel) {
 
 void ListWindow::Form_KeyDown(int& keyCode, int shift) { foundation::MainWindow_KeyDown(*this, keyCode, shift); }
 
-void ListWindow::Form_DblClick() { foundation::MainWindow_DblClick(); }
+void ListWindow::Form_DblClick() { foundation::MainWindow_DblClick(*this); }
 
 void ListWindow::SetCount() {
     if (!loading_) lblFiles.SetCaption(rt::FormatCount(lv1.Count()));

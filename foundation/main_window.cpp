@@ -18,9 +18,9 @@ void MainWindow_KeyDown(rt::Form& window, int& keyCode, int shift) {
     if (keyCode == VK_F2) modWin32Api::ShellOpen(HelpPagePath(), "", 1);
 }
 
-void MainWindow_DblClick() {
+void MainWindow_DblClick(const rt::Form& window) {
     frmAbout about;
-    about.ShowModal();
+    about.ShowModal(&window);
 }
 
 }  // namespace foundation

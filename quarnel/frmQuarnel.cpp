@@ -71,7 +71,7 @@ bool frmQuarnel::FileToolAction(const std::string& tag) {
 void frmQuarnel::MainToolAction(const std::string& tag) {
     if (tag != "Attrib" || !ListHasRowsOrSay()) return;
     frmSettings settings(*this);
-    settings.ShowModal();
+    settings.ShowModal(this);
 }
 
 }  // namespace quarnel

@@ -160,12 +160,13 @@ void Form::CreateControls() {
     }
 }
 
-void Form::Show() {
+void Form::Show() { ShowOver(GetActiveWindow()); }
+
+void Form::ShowOver(HWND owner) {
     if (!Load()) return;
     if (design_.centerOnOwner) {
         RECT r;
         GetWindowRect(hwnd_, &r);
-        HWND owner = GetActiveWindow();
         RECT o{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         if (owner && owner != hwnd_) GetWindowRect(owner, &o);
         int w = r.right - r.left, h = r.bottom - r.top;
@@ -183,12 +184,12 @@ void Form::Show() {
 }
 
 void Form::ShowModal(const Form* owner) {
+    // Centred on the owner given, else on the window that was active.
+    HWND over = owner && owner->hwnd_ ? owner->hwnd_ : GetActiveWindow();
     if (!Load()) return;
-    // Centre on the owner given, else on the window that was active.
-    if (design_.centerOnOwner && owner && owner->hwnd_) SetActiveWindow(owner->hwnd_);
     disabledByModal_.clear();
     EnumThreadWindows(GetCurrentThreadId(), &Form::CollectEnabled, reinterpret_cast<LPARAM>(this));
-    Show();
+    ShowOver(over);
     for (HWND w : disabledByModal_) EnableWindow(w, FALSE);
     RunMessageLoopUntil([this] { return hwnd_ == nullptr; });
 }

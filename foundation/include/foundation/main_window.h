@@ -12,7 +12,7 @@ std::string HelpPagePath();
 
 // Form_KeyDown of a main window (the window has key preview on).
 void MainWindow_KeyDown(rt::Form& window, int& keyCode, int shift);
-// Form_DblClick of a main window: the about box, modally.
-void MainWindow_DblClick();
+// Form_DblClick of a main window: the about box, modally, centred on it.
+void MainWindow_DblClick(const rt::Form& window);
 
 }  // namespace foundation

@@ -48,7 +48,8 @@ public:
     // Modeless: loads when needed, shows, and raises the first resize.
     void Show();
     // Modal: loads when needed and returns when the form has been unloaded.
-    // Every other window of the program takes no input meanwhile.
+    // Every other window of the program takes no input meanwhile. A dialog
+    // is centred on owner, or else on the window that was active.
     void ShowModal(const Form* owner = nullptr);
     // Runs Form_Unload, then destroys the window (unless the handler cancels).
     void Unload();
@@ -92,6 +93,8 @@ protected:
     virtual void Form_DblClick() {}
 
 private:
+    // Show, centring a dialog on owner (the screen when there is none).
+    void ShowOver(HWND owner);
     static BOOL CALLBACK CollectEnabled(HWND w, LPARAM self);
     static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
