@@ -1,7 +1,6 @@
 #include "testkit/dialog_answerer.h"
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <atomic>
@@ -55,6 +54,9 @@ constexpr UINT kTickMs = 10;
 // A dialog is answered once it has stood for this long, so that what it
 // posted to itself while starting has run.
 constexpr auto kSettle = std::chrono::milliseconds(30);
+// A folder picker still filling its tree cannot select a folder yet; it is
+// tried again at the next ticks for this long before it is answered anyway.
+constexpr auto kFolderPatience = std::chrono::seconds(2);
 
 // What the kit knows of one dialog window.
 struct Tracked {
@@ -92,7 +94,8 @@ struct detail::AnswererState {
     explicit AnswererState(std::chrono::milliseconds t) : timeout(t) {}
 
     void Tick();
-    void Respond(HWND dialog);
+    // False when the dialog cannot take its answer yet: try at a later tick.
+    bool Respond(HWND dialog, Clock::time_point standingSince);
     void CloseStuck(HWND dialog);
     void Watch();
 
@@ -144,7 +147,7 @@ void detail::AnswererState::Tick() {
             t.answered = true;
             t.leftSinceAnswer = false;
             t.answeredAt = now;
-            Respond(dialog);
+            if (!Respond(dialog, *t.enabledSince)) t.answered = false;
             return;
         }
         if (!due && now - t.answeredAt >= timeout) {
@@ -155,19 +158,21 @@ void detail::AnswererState::Tick() {
     }
 }
 
-void detail::AnswererState::Respond(HWND dialog) {
+bool detail::AnswererState::Respond(HWND dialog, Clock::time_point standingSince) {
     SeenDialog record = detail::Describe(dialog);
     if (script.empty()) {
         record.expected = false;
         record.pressed = BackOut(dialog);
         ADD_FAILURE() << "unexpected dialog " << Name(record) << ", backed out with button " << record.pressed;
         seen.push_back(record);
-        return;
+        return true;
     }
+    const std::optional<std::string>& folder = script.front().folder;
+    if (folder && !detail::SelectFolder(dialog, *folder) && Clock::now() - standingSince < kFolderPatience)
+        return false;
     testkit::Answer a = std::move(script.front());
     script.pop_front();
     if (a.inspect) a.inspect(dialog);
-    if (a.folder) SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(a.folder->c_str()));
     if (a.text) {
         HWND edit = detail::FindEdit(dialog, a.editControl);
         if (edit) {
@@ -191,6 +196,7 @@ void detail::AnswererState::Respond(HWND dialog) {
                       << ", backed out with button " << record.pressed;
     }
     seen.push_back(record);
+    return true;
 }
 
 void detail::AnswererState::CloseStuck(HWND dialog) {

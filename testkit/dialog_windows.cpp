@@ -1,6 +1,7 @@
 #include "dialog_windows.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 namespace testkit::detail {
 namespace {
@@ -131,6 +132,16 @@ int ClickToolButton(HWND dialog, const std::string& caption) {
         }
     }
     return 0;
+}
+
+bool SelectFolder(HWND dialog, const std::string& folder) {
+    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+    for (HWND tree : Descendants(dialog)) {
+        if (!IsClass(tree, WC_TREEVIEWA)) continue;
+        auto selected = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+        return selected && selected != SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    }
+    return false;
 }
 
 HWND FindEdit(HWND dialog, int id) {

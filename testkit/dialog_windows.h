@@ -16,6 +16,9 @@ HWND FindEnabledPushButton(HWND dialog, int id);
 // Posts a mouse click on the enabled toolbar button with this caption inside
 // the dialog, as the user's click comes; its command id, or 0 when none.
 int ClickToolButton(HWND dialog, const std::string& caption);
+// Folder picker: selects the folder; false when its tree shows no selected
+// folder afterwards (the picker is still filling it).
+bool SelectFolder(HWND dialog, const std::string& folder);
 // The edit box of control id: the control itself or the first edit inside
 // it; id 0: the dialog's first visible edit box.
 HWND FindEdit(HWND dialog, int id);
