@@ -5,22 +5,14 @@
 #include <algorithm>
 #include <chrono>
 
+#include "testkit/temp_folder.h"
+
 namespace {
 
 // A fresh folder per test, removed with everything in it afterwards.
 class Files : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        dir_ = std::string(temp) + "rt_files_" + std::to_string(GetCurrentProcessId()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        Remove(dir_);
-        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
-    }
-    void TearDown() override { Remove(dir_); }
-
-    std::string Path(const std::string& name) const { return dir_ + "\\" + name; }
+    std::string Path(const std::string& name) const { return folder_ / name; }
 
     static void Write(const std::string& path, const std::string& bytes) {
         HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -62,26 +54,7 @@ protected:
     }
 
 private:
-    static void Remove(const std::string& path) {
-        WIN32_FIND_DATAA d;
-        HANDLE h = FindFirstFileA((path + "\\*").c_str(), &d);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                std::string name = d.cFileName;
-                if (name == "." || name == "..") continue;
-                std::string child = path + "\\" + name;
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    Remove(child);
-                else
-                    DeleteFileA(child.c_str());
-            } while (FindNextFileA(h, &d));
-            FindClose(h);
-        }
-        RemoveDirectoryA(path.c_str());
-    }
-
-    std::string dir_;
+    testkit::TempFolder folder_;
 };
 
 using Strings = std::vector<std::string>;
