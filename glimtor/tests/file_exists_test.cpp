@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "rt/files.h"
+#include "testkit/temp_folder.h"
+
 using modWin32Api::FileExists;
 using namespace std::string_literals;
 
@@ -12,40 +15,13 @@ namespace {
 
 class FileExistsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-        dir_ = std::string(temp) + "fileexists" + std::to_string(GetCurrentProcessId());
-        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
-    }
-    void TearDown() override {
-        for (const char* name : {"\\picture.jpg", "\\empty.txt", "\\locked.txt"}) DeleteFileA((dir_ + name).c_str());
-        RemoveDirectoryA(dir_.c_str());
-    }
-
-    std::string MakeFile(const std::string& name, const std::string& content) {
-        const std::string path = dir_ + "\\" + name;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-        CloseHandle(file);
-        return path;
-    }
+    std::string MakeFile(const std::string& name, const std::string& content) { return folder_.Write(name, content); }
 
     // Files left in the folder, found by a listing of it.
-    int FilesInFolder() {
-        WIN32_FIND_DATAA found;
-        HANDLE find = FindFirstFileA((dir_ + "\\*").c_str(), &found);
-        int files = 0;
-        if (find == INVALID_HANDLE_VALUE) return 0;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++files;
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-        return files;
-    }
+    int FilesInFolder() const { return static_cast<int>(rt::ListDirectory(dir_ + "\\*", rt::kListNormal).size()); }
 
-    std::string dir_;
+    testkit::TempFolder folder_;
+    const std::string& dir_ = folder_.Path();
 };
 
 }  // namespace
