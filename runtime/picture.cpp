@@ -1,5 +1,9 @@
 #include "rt/picture.h"
 
+#include <initguid.h>
+#include <wincodec.h>
+#include <wrl/client.h>
+
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -10,6 +14,9 @@ namespace rt {
 namespace {
 
 constexpr double kHimetricPerInch = 2540.0;
+// Pictures whose bitmap would pass 1 GiB at 32 bits per pixel are refused
+// before the decoder tries to allocate it.
+constexpr unsigned long long kMostPixels = 1ull << 28;
 
 // The platform's decoders are COM objects; each thread that loads needs COM.
 void EnsureCom() {
@@ -53,6 +60,26 @@ std::unique_ptr<IStream, StreamReleaser> ReadFileStream(const std::string& path,
         return nullptr;
     }
     return std::unique_ptr<IStream, StreamReleaser>(stream);
+}
+
+// Tells from the file's header, where the platform's codecs know the format,
+// whether the picture has more pixels than a picture may have; the stream is
+// left at its start.
+bool TooLarge(IStream* stream) {
+    using Microsoft::WRL::ComPtr;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    UINT width = 0, height = 0;
+    bool tooLarge = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                               IID_PPV_ARGS(&factory))) &&
+                    SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
+                                                               &decoder)) &&
+                    SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
+                    static_cast<unsigned long long>(width) * height > kMostPixels;
+    LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    return tooLarge;
 }
 
 // Pixels across and down of a bitmap or an icon's image.
@@ -109,7 +136,7 @@ Picture Picture::Load(const std::string& path) {
     EnsureCom();
     LONG size = 0;
     auto stream = ReadFileStream(path, size);
-    if (!stream) return Picture();
+    if (!stream || TooLarge(stream.get())) return Picture();
     IPicture* picture = nullptr;
     HRESULT hr = OleLoadPicture(stream.get(), size, FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
     if (FAILED(hr) || !picture) return Picture();
