@@ -102,10 +102,7 @@ SIZE IconSize(HICON icon) {
 
 // OLE hands GDI and USER handles over as 32-bit values; they are sign-extended
 // into pointers, as the platform's own handle conversions do.
-template <class H>
-H FromOleHandle(OLE_HANDLE h) {
-    return reinterpret_cast<H>(static_cast<INT_PTR>(static_cast<int>(h)));
-}
+HANDLE FromOleHandle(OLE_HANDLE h) { return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(static_cast<int>(h))); }
 
 bool WriteAll(HANDLE file, const void* data, DWORD size) {
     DWORD written = 0;
@@ -142,8 +139,7 @@ Picture Picture::Load(const std::string& path) {
     if (FAILED(hr) || !picture) return Picture();
     Picture result(picture);
     // A decoder may hand back a picture without a handle (no memory for it).
-    OLE_HANDLE handle = 0;
-    if (FAILED(picture->get_Handle(&handle)) || !handle) return Picture();
+    if (!result.Handle()) return Picture();
     return result;
 }
 
@@ -161,6 +157,12 @@ Picture Picture::FromBitmap(HBITMAP bitmap) {
     return Picture(picture);
 }
 
+HANDLE Picture::Handle() const {
+    OLE_HANDLE handle = 0;
+    if (!picture_ || FAILED(picture_->get_Handle(&handle))) return nullptr;
+    return FromOleHandle(handle);
+}
+
 PictureType Picture::Type() const {
     SHORT type = PICTYPE_NONE;
     if (!picture_ || FAILED(picture_->get_Type(&type))) return PictureType::None;
@@ -174,12 +176,9 @@ PictureType Picture::Type() const {
 }
 
 SIZE Picture::SizePixels() const {
-    if (!picture_) return {0, 0};
-    OLE_HANDLE handle = 0;
-    picture_->get_Handle(&handle);
     switch (Type()) {
-    case PictureType::Bitmap: return BitmapSize(FromOleHandle<HBITMAP>(handle));
-    case PictureType::Icon: return IconSize(FromOleHandle<HICON>(handle));
+    case PictureType::Bitmap: return BitmapSize(static_cast<HBITMAP>(Handle()));
+    case PictureType::Icon: return IconSize(static_cast<HICON>(Handle()));
     case PictureType::Metafile:
     case PictureType::EnhMetafile:
         return {static_cast<LONG>(std::lround(WidthTwips() / TwipsPerPixelX())),

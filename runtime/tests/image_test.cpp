@@ -122,13 +122,14 @@ TEST_F(ImageTest, AFailedLoadKeepsThePictureAndEachReplacedPictureIsReleased) {
     EXPECT_TRUE(form.img.HasPicture());
     EXPECT_EQ(form.img.GetPicture().SizePixels().cx, 40);
 
-    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    ASSERT_GT(before, 0u);
-    for (int i = 0; i < 50; ++i) ASSERT_TRUE(form.img.LoadPicture(dir / "pattern.bmp"));
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 2);
-
+    HANDLE first = form.img.GetPicture().Handle();
+    ASSERT_EQ(GetObjectType(first), static_cast<DWORD>(OBJ_BITMAP));
+    ASSERT_TRUE(form.img.LoadPicture(dir / "pattern.bmp"));
+    EXPECT_EQ(GetObjectType(first), 0u);
+    HANDLE second = form.img.GetPicture().Handle();
     form.img.SetPicture(rt::Picture());
     EXPECT_FALSE(form.img.HasPicture());
+    EXPECT_EQ(GetObjectType(second), 0u);
 }
 
 TEST_F(ImageTest, MouseButtonsComeWithTheirNumbersAndPositionInTwips) {

@@ -85,6 +85,13 @@ public:
     std::string Caption() const;
     void SetCaption(const std::string& text);
 
+    // Where a design's rectangle starts in its parent window, in twips: the
+    // offsets of the frames around it added, up to the hosting container.
+    static POINT OriginInParent(const ControlDesign& d);
+    // The container whose window holds a design's control, or null when the
+    // form's window does.
+    static const Control* Host(const ControlDesign& d);
+
 protected:
     friend class Form;
     // Creates the child window inside rect (pixels, parent's client area).
@@ -106,12 +113,6 @@ protected:
     // A container whose window is the parent of the controls placed in it
     // (a picture box), rather than one merely drawn behind them (a frame).
     virtual bool HostsChildren() const { return false; }
-    // Where a design's rectangle starts in its parent window, in twips: the
-    // offsets of the frames around it added, up to the hosting container.
-    static POINT OriginInParent(const ControlDesign& d);
-    // The container whose window holds a design's control, or null when the
-    // form's window does.
-    static const Control* Host(const ControlDesign& d);
 
     // Puts proc in front of the control's window procedure; proc finds the
     // control with Subclassed(hwnd) and hands on with CallBase.
