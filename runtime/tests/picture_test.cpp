@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cmath>
 
 #include "rt/screen.h"
 #include "testkit/sample_pictures.h"
@@ -82,6 +82,54 @@ TEST(Picture, BadFilesFailToLoadAndLeaveNothingBehind) {
         EXPECT_FALSE(p.SaveAsBitmap(dir / "out.bmp")) << name;
     }
     EXPECT_EQ(GetFileAttributesA((dir / "out.bmp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Picture, SavedAsBitmapsPicturesReadBackWithTheSameSizeAndPixels) {
+    testkit::TempFolder dir;
+    const Pixels pattern = testkit::BlockPattern(48, 32);
+    ASSERT_TRUE(testkit::WriteEncoded(pattern, dir / "photo.jpg", L"image/jpeg"));
+    dir.Write("icon.ico", testkit::IconBytes(testkit::BlockPattern(32, 32), 0x000000));
+    dir.Write("shape.wmf", testkit::WmfBytes(600, 450));
+
+    // The JPEG as the platform's own decoder reads it.
+    const Pixels decoded = testkit::DecodeWithPlatform(dir / "photo.jpg");
+    ASSERT_EQ(decoded.width, 48);
+    rt::Picture photo = rt::Picture::Load(dir / "photo.jpg");
+    ASSERT_TRUE(photo.SaveAsBitmap(dir / "photo.bmp"));
+    EXPECT_EQ(testkit::MaxChannelDifference(testkit::ReadBmp24(dir / "photo.bmp"), decoded), 0);
+
+    // The icon's transparent pixels come out white.
+    Pixels expected = testkit::BlockPattern(32, 32);
+    for (uint32_t& c : expected.rgb) c = c == 0x000000 ? 0xffffff : c;
+    rt::Picture icon = rt::Picture::Load(dir / "icon.ico");
+    ASSERT_TRUE(icon.SaveAsBitmap(dir / "icon.bmp"));
+    EXPECT_EQ(testkit::MaxChannelDifference(testkit::ReadBmp24(dir / "icon.bmp"), expected), 0);
+
+    // A metafile is drawn at its own size: 600 x 450 twips.
+    rt::Picture shape = rt::Picture::Load(dir / "shape.wmf");
+    ASSERT_TRUE(shape.SaveAsBitmap(dir / "shape.bmp"));
+    const Pixels drawn = testkit::ReadBmp24(dir / "shape.bmp");
+    EXPECT_EQ(drawn.width, std::lround(600 / rt::TwipsPerPixelX()));
+    EXPECT_EQ(drawn.height, std::lround(450 / rt::TwipsPerPixelY()));
+    ASSERT_GT(drawn.width, 0);
+    EXPECT_EQ(drawn.At(drawn.width / 2, drawn.height / 2), 0x0000ffu);
+
+    // A bitmap saved again comes back byte for byte.
+    rt::Picture again = rt::Picture::Load(dir / "photo.bmp");
+    ASSERT_TRUE(again.SaveAsBitmap(dir / "again.bmp"));
+    EXPECT_EQ(testkit::MaxChannelDifference(testkit::ReadBmp24(dir / "again.bmp"), decoded), 0);
+}
+
+TEST(Picture, ASaveThatCannotBeWrittenFailsWithTheReasonAndLeavesNoFile) {
+    testkit::TempFolder dir;
+    dir.Write("a.bmp", testkit::BmpBytes(testkit::BlockPattern(8, 8)));
+    rt::Picture p = rt::Picture::Load(dir / "a.bmp");
+    ASSERT_TRUE(p.IsLoaded());
+    EXPECT_FALSE(p.SaveAsBitmap(dir / "no such folder\\b.bmp"));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    const std::string folder = dir.MakeFolder("taken.bmp");
+    EXPECT_FALSE(p.SaveAsBitmap(folder));
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
 }  // namespace
