@@ -77,15 +77,35 @@ std::wstring Wide(const std::string& s) {
     return w;
 }
 
+constexpr uint32_t kBlockColours[] = {0xff0000, 0x00ff00, 0x0000ff, 0xffffff, 0x000000, 0xffff00};
+
+uint32_t BlockColour(int x, int y) { return kBlockColours[(x / 8 + 2 * (y / 8)) % 6]; }
+
 }  // namespace
 
 Pixels BlockPattern(int width, int height) {
-    static const uint32_t colours[] = {0xff0000, 0x00ff00, 0x0000ff, 0xffffff, 0x000000, 0xffff00};
     Pixels p{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height)};
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) p.rgb[static_cast<size_t>(y) * width + x] = colours[(x / 8 + 2 * (y / 8)) % 6];
+        for (int x = 0; x < width; ++x) p.rgb[static_cast<size_t>(y) * width + x] = BlockColour(x, y);
     }
     return p;
+}
+
+bool WriteBlockPatternJpeg(const std::string& path, int width, int height) {
+    GdiplusSession session;
+    CLSID encoder;
+    Gdiplus::Bitmap bitmap(width, height, PixelFormat24bppRGB);
+    {
+        Gdiplus::Graphics graphics(&bitmap);
+        for (int y = 0; y < height; y += 8) {
+            for (int x = 0; x < width; x += 8) {
+                Gdiplus::SolidBrush brush(Gdiplus::Color(0xff000000u | BlockColour(x, y)));
+                graphics.FillRectangle(&brush, x, y, 8, 8);
+            }
+        }
+    }
+    return session.ok && bitmap.GetLastStatus() == Gdiplus::Ok && EncoderFor(L"image/jpeg", encoder) &&
+           bitmap.Save(Wide(path).c_str(), &encoder, nullptr) == Gdiplus::Ok;
 }
 
 std::string BmpBytes(const Pixels& pixels) {

@@ -29,6 +29,9 @@ std::string GifBytes(const Pixels& pixels);
 // Written by the platform's own encoder; mimeType "image/jpeg" or
 // "image/png". False when the platform has no such encoder.
 bool WriteEncoded(const Pixels& pixels, const std::string& path, const wchar_t* mimeType);
+// A JPEG of BlockPattern's blocks drawn by the platform itself, so a large
+// one costs no pixel buffer beyond the platform's bitmap.
+bool WriteBlockPatternJpeg(const std::string& path, int width, int height);
 // A picture of one colour, 1 bit per pixel, written by the platform's PNG
 // encoder: small on disc however large it is.
 bool WriteOneColourPng(const std::string& path, int width, int height);
