@@ -81,16 +81,15 @@ public:
     bool SetWidth(int twips);
     bool SetHeight(int twips);
     bool Move(int left, int top, int width, int height);
-
-    std::string Caption() const;
-    void SetCaption(const std::string& text);
-
     // Where a design's rectangle starts in its parent window, in twips: the
     // offsets of the frames around it added, up to the hosting container.
     static POINT OriginInParent(const ControlDesign& d);
     // The container whose window holds a design's control, or null when the
     // form's window does.
     static const Control* Host(const ControlDesign& d);
+
+    std::string Caption() const;
+    void SetCaption(const std::string& text);
 
 protected:
     friend class Form;
