@@ -34,7 +34,7 @@ struct ControlDesign {
         d.visible = false;
         return d;
     }
-    // Positioned inside a frame, or inside a picture box that holds it.
+    // Positioned inside a frame.
     ControlDesign In(const Control& frame) const {
         ControlDesign d = *this;
         d.container = &frame;
