@@ -59,7 +59,7 @@ void Image::OnCreated() {
 void Image::ResetToDesign() {
     picture_ = Picture();
     stretch_ = style_.stretch;
-    pressed_ = false;
+    click_.Cancel();
 }
 
 bool Image::LoadPicture(const std::string& path) {
@@ -177,14 +177,14 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         Paint(dc);
         return 0;
     }
+    // A quick second press of the right or middle button is a press too.
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
-        if (button == 1) {
-            pressed_ = true;
-            SetCapture(hwnd_);
-        }
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: {
+        int button = msg == WM_LBUTTONDOWN ? 1 : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 2 : 4;
+        if (button == 1) click_.Press(hwnd_);
         if (MouseDown) {
             float x = static_cast<float>(GET_X_LPARAM(lp) * TwipsPerPixelX());
             float y = static_cast<float>(GET_Y_LPARAM(lp) * TwipsPerPixelY());
@@ -193,20 +193,12 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     }
-    case WM_LBUTTONUP: {
-        if (!pressed_) return 0;
-        pressed_ = false;
-        ReleaseCapture();
-        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        // As with the platform's buttons, a press released outside is no click.
-        if (PtInRect(&client, p) && Click) {
+    case WM_LBUTTONUP:
+        if (click_.Release(hwnd_, lp) && Click) {
             auto handler = Click;
             handler();
         }
         return 0;
-    }
     case WM_LBUTTONDBLCLK:
         if (DblClick) {
             auto handler = DblClick;
@@ -214,7 +206,7 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     case WM_CAPTURECHANGED:
-        pressed_ = false;
+        click_.Cancel();
         break;
     case WM_NCDESTROY:
         // The window goes with its form: the next load starts from the design.
