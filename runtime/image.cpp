@@ -11,6 +11,8 @@ namespace rt {
 namespace {
 
 constexpr char kImageClass[] = "FileToolsImage";
+// Sent to itself once the form's controls are all made.
+constexpr UINT kLieBeneathMessage = WM_USER;
 
 void RegisterImageClass() {
     static bool done = false;
@@ -43,11 +45,15 @@ void EraseWithParentBackground(HWND hwnd, HDC dc) {
 
 HWND Image::Create(HWND parent, const RECT& rect, int id) {
     RegisterImageClass();
-    return CreateChild(kImageClass, 0, style_.border ? WS_EX_CLIENTEDGE : 0, parent, rect, id);
+    return CreateChild(kImageClass, WS_CLIPSIBLINGS, style_.border ? WS_EX_CLIENTEDGE : 0, parent, rect, id);
 }
 
 void Image::OnCreated() {
     Subclass(&Image::Proc);
+    // A picture lies beneath the other controls, as if drawn on the form;
+    // the controls made after it would lie below it, so it moves down once
+    // they are all made, before anything is painted.
+    PostMessageA(hwnd_, kLieBeneathMessage, 0, 0);
     left_ = static_cast<float>(design_.left);
     top_ = static_cast<float>(design_.top);
     width_ = static_cast<float>(design_.width);
@@ -171,6 +177,9 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd_, &ps);
         return 0;
     }
+    case kLieBeneathMessage:
+        SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return 0;
     case WM_PRINTCLIENT: {
         HDC dc = reinterpret_cast<HDC>(wp);
         if (lp & PRF_ERASEBKGND) EraseWithParentBackground(hwnd_, dc);

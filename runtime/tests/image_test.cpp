@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "rt/events.h"
 #include "rt/form.h"
+#include "rt/label.h"
 #include "rt/screen.h"
 #include "testkit/sample_pictures.h"
 #include "testkit/temp_folder.h"
@@ -17,8 +19,10 @@ struct ImageForm : rt::Form {
     ImageForm() : rt::Form(rt::FormDesign{.caption = "Images", .clientWidth = 9000, .clientHeight = 6000}) {
         Place(img, {120, 120, 735, 795});
         Place(framed, {3000, 120, 1875, 1815});
+        Place(lblOver, {3540, 900, 915, 435, "Over the picture"});
     }
     rt::Image img;
+    rt::Label lblOver;
     rt::Image framed{{.stretch = true, .border = true}};
 };
 
@@ -97,6 +101,17 @@ TEST_F(ImageTest, StretchedThePictureFillsTheControl) {
     for (int y = 0; y < 48; y += 7) {
         for (int x = 0; x < 80; x += 5) EXPECT_EQ(shown.At(x, y), pattern.At(x / 2, y / 2)) << x << "," << y;
     }
+}
+
+TEST_F(ImageTest, LiesBeneathTheControlsMadeAfterIt) {
+    rt::DoEvents();
+    std::vector<HWND> topFirst;
+    for (HWND w = GetWindow(form.hwnd(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) topFirst.push_back(w);
+    auto label = std::find(topFirst.begin(), topFirst.end(), form.lblOver.hwnd());
+    auto image = std::find(topFirst.begin(), topFirst.end(), form.framed.hwnd());
+    ASSERT_NE(image, topFirst.end());
+    EXPECT_LT(label, image);
+    EXPECT_TRUE(GetWindowLongPtrA(form.framed.hwnd(), GWL_STYLE) & WS_CLIPSIBLINGS);
 }
 
 TEST_F(ImageTest, PositionsKeepHalfTwipsAndNegativeSizesAreRefused) {
