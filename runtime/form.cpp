@@ -206,9 +206,9 @@ void Form::SetControlToolTip(HWND control, const std::string& text) {
     ti.hwnd = hwnd_;
     ti.uId = reinterpret_cast<UINT_PTR>(control);
     ti.lpszText = const_cast<char*>(text.c_str());
-    bool known = SendMessageA(tooltip_, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti)) != 0;
-    ti.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(tooltip_, known ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    // Deleting a tool the control does not have yet is harmless.
+    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void Form::Show() { ShowOver(GetActiveWindow()); }
