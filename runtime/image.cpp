@@ -1,10 +1,8 @@
 #include "rt/image.h"
 
-#include <windowsx.h>
-
 #include <cmath>
 
-#include "rt/form.h"
+#include "rt/mouse.h"
 #include "rt/screen.h"
 
 namespace rt {
@@ -166,6 +164,15 @@ LRESULT CALLBACK Image::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    MouseEvent press;
+    if (MouseEventFrom(msg, wp, lp, press) && press.action == MouseAction::Down) {
+        if (press.button == 1) click_.Press(hwnd_);
+        if (MouseDown) {
+            auto handler = MouseDown;  // the handler may unload the form
+            handler(press.button, press.shift, press.x, press.y);
+        }
+        return 0;
+    }
     switch (msg) {
     case WM_ERASEBKGND:
         EraseWithParentBackground(hwnd_, reinterpret_cast<HDC>(wp));
@@ -184,22 +191,6 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         HDC dc = reinterpret_cast<HDC>(wp);
         if (lp & PRF_ERASEBKGND) EraseWithParentBackground(hwnd_, dc);
         Paint(dc);
-        return 0;
-    }
-    // A quick second press of the right or middle button is a press too.
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: {
-        int button = msg == WM_LBUTTONDOWN ? 1 : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 2 : 4;
-        if (button == 1) click_.Press(hwnd_);
-        if (MouseDown) {
-            float x = static_cast<float>(GET_X_LPARAM(lp) * TwipsPerPixelX());
-            float y = static_cast<float>(GET_Y_LPARAM(lp) * TwipsPerPixelY());
-            auto handler = MouseDown;  // the handler may unload the form
-            handler(button, ShiftState(), x, y);
-        }
         return 0;
     }
     case WM_LBUTTONUP:
