@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "rt/mouse.h"
+#include "rt/parent_background.h"
 #include "rt/screen.h"
 
 namespace rt {
@@ -27,17 +28,6 @@ void RegisterImageClass() {
 
 int ToPixelsX(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
 int ToPixelsY(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
-
-// Behind the picture lies whatever the parent paints as its background.
-void EraseWithParentBackground(HWND hwnd, HDC dc) {
-    HWND parent = GetParent(hwnd);
-    POINT origin{0, 0};
-    MapWindowPoints(hwnd, parent, &origin, 1);
-    POINT old;
-    OffsetWindowOrgEx(dc, origin.x, origin.y, &old);
-    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SetWindowOrgEx(dc, old.x, old.y, nullptr);
-}
 
 }  // namespace
 
@@ -175,7 +165,7 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     switch (msg) {
     case WM_ERASEBKGND:
-        EraseWithParentBackground(hwnd_, reinterpret_cast<HDC>(wp));
+        PaintParentBackground(hwnd_, reinterpret_cast<HDC>(wp));
         return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -189,7 +179,7 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_PRINTCLIENT: {
         HDC dc = reinterpret_cast<HDC>(wp);
-        if (lp & PRF_ERASEBKGND) EraseWithParentBackground(hwnd_, dc);
+        if (lp & PRF_ERASEBKGND) PaintParentBackground(hwnd_, dc);
         Paint(dc);
         return 0;
     }
