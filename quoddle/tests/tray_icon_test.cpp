@@ -28,26 +28,26 @@ TEST(TrayIcon, TheRecordNamesTheWindowItsIconTheCallbackAndTheTip) {
     IconWindow window;
     SetupTrayIcon(window.hwnd_, "Quoddle");
 #ifndef _WIN64
-    EXPECT_EQ(TrayIconData.cbSize, 88u);
+    EXPECT_EQ(TrayIconData.Data().cbSize, 88u);
 #endif
-    EXPECT_EQ(TrayIconData.cbSize, offsetof(NOTIFYICONDATAA, szTip) + kTipField);
-    EXPECT_EQ(TrayIconData.hWnd, window.hwnd_);
-    EXPECT_EQ(TrayIconData.uID, 1u);
-    EXPECT_EQ(TrayIconData.uFlags, 7u);
-    EXPECT_EQ(TrayIconData.uCallbackMessage, static_cast<UINT>(WM_MOUSEMOVE));
-    EXPECT_EQ(TrayIconData.hIcon, window.icon_);
-    EXPECT_EQ(std::string(TrayIconData.szTip), "Quoddle");
-    EXPECT_EQ(std::string(TrayIconData.szTip + 8, kTipField - 8), std::string(kTipField - 8, ' '));
+    EXPECT_EQ(TrayIconData.Data().cbSize, sizeof(rt::TrayIconData));
+    EXPECT_EQ(TrayIconData.Data().hWnd, window.hwnd_);
+    EXPECT_EQ(TrayIconData.Data().uID, 1u);
+    EXPECT_EQ(TrayIconData.Data().uFlags, 7u);
+    EXPECT_EQ(TrayIconData.Data().uCallbackMessage, static_cast<UINT>(WM_MOUSEMOVE));
+    EXPECT_EQ(TrayIconData.Data().hIcon, window.icon_);
+    EXPECT_EQ(std::string(TrayIconData.Data().szTip), "Quoddle");
+    EXPECT_EQ(std::string(TrayIconData.Data().szTip + 8, 64 - 8), std::string(64 - 8, ' '));
 }
 
 TEST(TrayIcon, ALongTipIsCutSoThatItsNulStaysInTheField) {
     IconWindow window;
     SetupTrayIcon(window.hwnd_, std::string(64, 'a'));
-    EXPECT_EQ(std::string(TrayIconData.szTip), std::string(63, 'a'));
+    EXPECT_EQ(std::string(TrayIconData.Data().szTip), std::string(63, 'a'));
     SetupTrayIcon(window.hwnd_, std::string(300, 'b'));
-    EXPECT_EQ(std::string(TrayIconData.szTip), std::string(63, 'b'));
+    EXPECT_EQ(std::string(TrayIconData.Data().szTip), std::string(63, 'b'));
     SetupTrayIcon(window.hwnd_, std::string(63, 'c'));
-    EXPECT_EQ(std::string(TrayIconData.szTip), std::string(63, 'c'));
+    EXPECT_EQ(std::string(TrayIconData.Data().szTip), std::string(63, 'c'));
 }
 
 TEST(TrayIcon, MouseMessagesDecodeByTheirNumberInTwips) {

@@ -3,16 +3,15 @@
 // icon's mouse messages to the owning window as WM_MOUSEMOVE, with the mouse
 // message's number in place of the x coordinate.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <string>
 
+#include "rt/tray_icon.h"
+
 namespace modTrayIcon {
 
-// The icon record in its first, smallest form (88 bytes in the 32-bit build).
-extern NOTIFYICONDATAA TrayIconData;
-constexpr DWORD kTrayIconDataSize = NOTIFYICONDATAA_V1_SIZE;
-constexpr size_t kTipField = 64;
+// The icon and its record (88 bytes in the 32-bit build).
+extern rt::TrayIcon TrayIconData;
 
 // Fills the record for the owner window: its own icon, identifier 1, the
 // callback WM_MOUSEMOVE, and the tip (cut to fit its field with its NUL).

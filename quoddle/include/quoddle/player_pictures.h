@@ -1,17 +1,19 @@
 #pragma once
 // The player's own pictures, drawn in code: the transport buttons' symbols,
-// the shrink and enlarge arrows, and the program icon (a disc).
+// the shrink and enlarge arrows, and the window icon (a disc).
 #include <windows.h>
+
+#include "rt/drawing.h"
 
 namespace quoddle {
 
-enum class PlayerPicture { Play, Pause, Stop, Up, Down };
+// Icon pictures (rt::IconFor makes and keeps the icons).
+void DrawPlay(HDC dc, int size);
+void DrawPause(HDC dc, int size);
+void DrawStop(HDC dc, int size);
+void DrawDisc(HDC dc, int size);
 
-// A square picture of size pixels on the button face colour; the caller
-// owns it.
-HBITMAP MakePlayerPicture(PlayerPicture which, int size);
-
-// The program icon at 16 or 32 pixels; made once, owned here.
-HICON PlayerIcon(int size);
+// An arrow of size pixels on the face colour, up or down; the caller owns it.
+HBITMAP MakeArrowPicture(bool up, int size);
 
 }  // namespace quoddle
