@@ -208,25 +208,31 @@ void frmQuoddle::UpdateStatus() {
     if (RestartsDisc(device, intContinuousPlay, bolPaused)) PlayTrack(1);
 }
 
+// Most polls find the display as it is: only what changed since the last
+// one goes to the window system.
 void frmQuoddle::ShowDisplay(const StatusDisplay& d) {
-    lblStatus.SetCaption(d.status);
-    lblPlay.SetCaption(d.action);
-    lblCDLength.SetCaption(d.cdLength);
-    lblNumTracks.SetCaption(d.numTracks);
-    lblTrackLength.SetCaption(d.trackLength);
-    lblTrack.SetCaption(d.track);
-    lblTime.SetCaption(d.time);
-    btnPlay.SetEnabled(d.playEnabled);
-    for (rt::CommandButton* b : {&btnStop, &btnPause, &btnPreviousTrack, &btnRewind, &btnFastForward, &btnNextTrack})
-        b->SetEnabled(d.transportEnabled);
+    const bool all = !displayShown_;
+    const StatusDisplay& was = shownDisplay_;
+    const std::pair<rt::Label*, std::string StatusDisplay::*> texts[] = {
+        {&lblStatus, &StatusDisplay::status},           {&lblPlay, &StatusDisplay::action},
+        {&lblCDLength, &StatusDisplay::cdLength},       {&lblNumTracks, &StatusDisplay::numTracks},
+        {&lblTrackLength, &StatusDisplay::trackLength}, {&lblTrack, &StatusDisplay::track},
+        {&lblTime, &StatusDisplay::time}};
+    for (const auto& [label, text] : texts)
+        if (all || d.*text != was.*text) label->SetCaption(d.*text);
+    if (all || d.playEnabled != was.playEnabled) btnPlay.SetEnabled(d.playEnabled);
+    if (all || d.transportEnabled != was.transportEnabled)
+        for (rt::CommandButton* b : {&btnStop, &btnPause, &btnPreviousTrack, &btnRewind, &btnFastForward, &btnNextTrack})
+            b->SetEnabled(d.transportEnabled);
     if (!d.listsEnabled) {
-        lstPlayList.Clear();
-        cmbTrackNum.Clear();
+        if (lstPlayList.ListCount() > 0) lstPlayList.Clear();
+        if (cmbTrackNum.ListCount() > 0) cmbTrackNum.Clear();
     }
-    lstPlayList.SetEnabled(d.listsEnabled);
-    cmbTrackNum.SetEnabled(d.listsEnabled);
-    btnVolume.SetEnabled(d.listsEnabled);
-    btnMix.SetEnabled(d.listsEnabled);
+    if (all || d.listsEnabled != was.listsEnabled)
+        for (rt::Control* c : std::initializer_list<rt::Control*>{&lstPlayList, &cmbTrackNum, &btnVolume, &btnMix})
+            c->SetEnabled(d.listsEnabled);
+    shownDisplay_ = d;
+    displayShown_ = true;
 }
 
 void frmQuoddle::RebuildPlayList(short tracks) {

@@ -102,6 +102,8 @@ private:
 
     bool bolPaused = false;
     bool rebuilding_ = false;  // the selector's "1" after a rebuild does not seek
+    StatusDisplay shownDisplay_;  // what the last poll put on the display
+    bool displayShown_ = false;
     HBITMAP arrowUp_ = nullptr;
     HBITMAP arrowDown_ = nullptr;
 };
