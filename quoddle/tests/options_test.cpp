@@ -9,9 +9,11 @@
 
 #include "foundation/modRegEdit.h"
 #include "quoddle/default_player.h"
+#include "quoddle/frmQuoddle.h"
 #include "quoddle/modCommand.h"
 #include "quoddle/modWin32Api.h"
 #include "rt/app.h"
+#include "rt/convert.h"
 #include "rt/settings.h"
 #include "testkit/temp_folder.h"
 
@@ -193,4 +195,37 @@ TEST(DefaultPlayer, WritesOurCommandsOrTheSystemPlayersAndDetectsOursInAnyCase) 
 TEST(DefaultPlayer, CannotSwitchWithoutTheSystemPlayer) {
     DeleteFileA((modWin32Api::GetSystemDir() + "cdplayer.exe").c_str());
     EXPECT_FALSE(defaultPlayer::CanSwitch());
+}
+
+TEST(DefaultPlayer, TheWindowTicksItsBoxAtLoadAndTheBoxSwitchesOrIsDisabledWithoutTheSystemPlayer) {
+    const EndFunction before = SetEndFunction([] {});
+    rt::DeleteSetting(rt::AppTitle());
+    LoadSettings();
+    const std::string own = rt::AppPath() + "\\" + rt::AppExeName() + ".exe";
+    const std::string upper = "C:\\X\\" + rt::UCase(rt::AppExeName()) + ".EXE /PLAY";
+    SetCommands(upper, own + " %1");
+
+    // Without the system's player the load-time tick finds a file missing:
+    // the box is disabled and nothing is written.
+    DeleteFileA((modWin32Api::GetSystemDir() + "cdplayer.exe").c_str());
+    quoddle::frmQuoddle* window = &quoddle::ThePlayer();
+    window->Show();
+    EXPECT_EQ(window->chkDefaultPlayer.Value(), 1);
+    EXPECT_FALSE(window->chkDefaultPlayer.Enabled());
+    EXPECT_EQ(Command(defaultPlayer::kAudioCDCommandKey), upper);
+    window->Unload();
+
+    // With it, the tick writes the program's commands again and the user's
+    // untick the system player's.
+    SystemPlayer player;
+    window = &quoddle::ThePlayer();
+    window->Show();
+    EXPECT_TRUE(window->chkDefaultPlayer.Enabled());
+    EXPECT_EQ(Command(defaultPlayer::kAudioCDCommandKey), own + " /play");
+    window->chkDefaultPlayer.SetValue(0);
+    EXPECT_EQ(Command(defaultPlayer::kAudioCDCommandKey), player.path() + " /play %1");
+    EXPECT_EQ(Command(defaultPlayer::kTrackCommandKey), player.path() + " -play %1");
+    window->Unload();
+    SetEndFunction(before);
+    rt::DeleteSetting(rt::AppTitle());
 }
