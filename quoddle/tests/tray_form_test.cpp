@@ -109,3 +109,12 @@ TEST_F(TrayFormTest, UnloadingWithThePlayerOpenOnlyRemovesTheIcon) {
     EXPECT_EQ(g_ends, 0);
     EXPECT_TRUE(ThePlayer().IsLoaded());
 }
+
+TEST_F(TrayFormTest, AboutOpensTheAboutBoxBesideThePlayer) {
+    tray.mnuitemAbout_Click();
+    HWND about = FindWindowA(nullptr, ("About " + rt::AppTitle()).c_str());
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(IsWindowVisible(about));
+    EXPECT_TRUE(IsWindowEnabled(tray.hwnd()));  // modeless: nothing else is held
+    SendMessageA(about, WM_CLOSE, 0, 0);
+}
