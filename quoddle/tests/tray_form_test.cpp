@@ -40,7 +40,10 @@ protected:
         SetEndFunction(before_);
         rt::DeleteSetting(rt::AppTitle());
     }
-    static void Press(UINT mouseMessage) { TheTray().Form_MouseMove(0, 0, mouseMessage * 15.0, 0); }
+    // What the shell sends the tray form for a mouse message on the icon.
+    static void Press(UINT mouseMessage) {
+        SendMessageA(TheTray().hwnd(), modTrayIcon::TrayIconData.Data().uCallbackMessage, 1, mouseMessage);
+    }
 
     VirtualDisc disc_;
     frmTray& tray = TheTray();

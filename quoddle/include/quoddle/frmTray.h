@@ -20,10 +20,10 @@ public:
     void mnuitemAbout_Click();
     void mnuitemQuit_Click();
 
-    void Form_MouseMove(int button, int shift, float x, float y) override;
-
 protected:
     void Form_Load() override;
+    // The icon's mouse messages, which the shell sends as WM_MOUSEMOVE.
+    void Form_MouseMove(int button, int shift, float x, float y) override;
     void Form_Unload(int& cancel) override;
 };
 
