@@ -328,3 +328,20 @@ TEST_F(PlayerWindowTest, VolumeReopensTheDeviceWherePlayWasAndMixWithoutAMixerSh
     player->btnMix_Click();
     EXPECT_TRUE(kit.Seen().empty());
 }
+
+TEST_F(PlayerWindowTest, RewindAndFastForwardJumpTenSecondsAndLeaveTheDisplayToTheNextPoll) {
+    GoToPosition(2, 0, 15);
+    player->UpdateStatus();
+    const std::string shown = player->lblTime.Caption();
+    player->btnFastForward_Click();
+    short track = 0, minutes = 0, seconds = 0;
+    GetPosition(track, minutes, seconds);
+    EXPECT_EQ(seconds, 25);
+    player->btnRewind_Click();
+    player->btnRewind_Click();
+    GetPosition(track, minutes, seconds);
+    EXPECT_EQ(seconds, 5);
+    EXPECT_EQ(player->lblTime.Caption(), shown);
+    player->UpdateStatus();
+    EXPECT_EQ(player->lblTime.Caption(), "00:05");
+}
