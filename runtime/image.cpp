@@ -11,6 +11,8 @@ namespace rt {
 namespace {
 
 constexpr char kImageClass[] = "FileToolsImage";
+// Sent to itself once the form's controls are all made.
+constexpr UINT kLieBeneathMessage = WM_USER;
 
 void RegisterImageClass() {
     static bool done = false;
@@ -43,11 +45,15 @@ void EraseWithParentBackground(HWND hwnd, HDC dc) {
 
 HWND Image::Create(HWND parent, const RECT& rect, int id) {
     RegisterImageClass();
-    return CreateChild(kImageClass, 0, style_.border ? WS_EX_CLIENTEDGE : 0, parent, rect, id);
+    return CreateChild(kImageClass, WS_CLIPSIBLINGS, style_.border ? WS_EX_CLIENTEDGE : 0, parent, rect, id);
 }
 
 void Image::OnCreated() {
     Subclass(&Image::Proc);
+    // A picture lies beneath the other controls, as if drawn on the form;
+    // the controls made after it would lie below it, so it moves down once
+    // they are all made, before anything is painted.
+    PostMessageA(hwnd_, kLieBeneathMessage, 0, 0);
     left_ = static_cast<float>(design_.left);
     top_ = static_cast<float>(design_.top);
     width_ = static_cast<float>(design_.width);
@@ -59,7 +65,7 @@ void Image::OnCreated() {
 void Image::ResetToDesign() {
     picture_ = Picture();
     stretch_ = style_.stretch;
-    pressed_ = false;
+    click_.Cancel();
 }
 
 bool Image::LoadPicture(const std::string& path) {
@@ -171,20 +177,23 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd_, &ps);
         return 0;
     }
+    case kLieBeneathMessage:
+        SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return 0;
     case WM_PRINTCLIENT: {
         HDC dc = reinterpret_cast<HDC>(wp);
         if (lp & PRF_ERASEBKGND) EraseWithParentBackground(hwnd_, dc);
         Paint(dc);
         return 0;
     }
+    // A quick second press of the right or middle button is a press too.
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
-        if (button == 1) {
-            pressed_ = true;
-            SetCapture(hwnd_);
-        }
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: {
+        int button = msg == WM_LBUTTONDOWN ? 1 : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 2 : 4;
+        if (button == 1) click_.Press(hwnd_);
         if (MouseDown) {
             float x = static_cast<float>(GET_X_LPARAM(lp) * TwipsPerPixelX());
             float y = static_cast<float>(GET_Y_LPARAM(lp) * TwipsPerPixelY());
@@ -193,20 +202,12 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     }
-    case WM_LBUTTONUP: {
-        if (!pressed_) return 0;
-        pressed_ = false;
-        ReleaseCapture();
-        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        // As with the platform's buttons, a press released outside is no click.
-        if (PtInRect(&client, p) && Click) {
+    case WM_LBUTTONUP:
+        if (click_.Release(hwnd_, lp) && Click) {
             auto handler = Click;
             handler();
         }
         return 0;
-    }
     case WM_LBUTTONDBLCLK:
         if (DblClick) {
             auto handler = DblClick;
@@ -214,7 +215,7 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     case WM_CAPTURECHANGED:
-        pressed_ = false;
+        click_.Cancel();
         break;
     case WM_NCDESTROY:
         // The window goes with its form: the next load starts from the design.
