@@ -28,6 +28,8 @@ rt::FormDesign PlayerDesign() {
     d.minButton = true;
     d.maxButton = false;
     d.icon = DrawDisc;
+    d.fontName = "Small Fonts";
+    d.fontSize = 6.75f;
     return d;
 }
 
@@ -69,13 +71,13 @@ frmQuoddle::frmQuoddle()
       Timer1(rt::TimerDesign{.interval = 1000, .enabled = true}) {
     // left, top, width, height, caption, tab index, tooltip; the display's labels inside picStatus
     Place(picStatus, {60, 60, 1605, 1545});
-    const auto small = [this](rt::ControlDesign d) { return d.WithFont("Small Fonts", 6.75f).In(picStatus); };
+    const auto inDisplay = [this](rt::ControlDesign d) { return d.In(picStatus); };
     const auto large = [this](rt::ControlDesign d) { return d.WithFont("MS Sans Serif", 13.5f).In(picStatus); };
-    Place(lblStatus, small({60, 60, 1395, 165, "Status:"}));
-    Place(lblPlay, small({60, 270, 1395, 165, "Action:"}));
-    Place(lblCDLength, small({60, 480, 1395, 165, "CD Time: 000:00"}));
-    Place(lblNumTracks, small({60, 690, 1395, 165, "Tracks: 000"}));
-    Place(lblTrackLength, small({60, 900, 1395, 165, "Track Time: 00:00"}));
+    Place(lblStatus, inDisplay({60, 60, 1395, 165, "Status:"}));
+    Place(lblPlay, inDisplay({60, 270, 1395, 165, "Action:"}));
+    Place(lblCDLength, inDisplay({60, 480, 1395, 165, "CD Time: 000:00"}));
+    Place(lblNumTracks, inDisplay({60, 690, 1395, 165, "Tracks: 000"}));
+    Place(lblTrackLength, inDisplay({60, 900, 1395, 165, "Track Time: 00:00"}));
     Place(lblTrack, large({60, 1080, 600, 360, "[000]"}));
     Place(lblTime, large({750, 1080, 735, 360, "00:00"}));
     for (int i = 0; i < 4; ++i) {
