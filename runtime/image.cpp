@@ -1,10 +1,9 @@
 #include "rt/image.h"
 
-#include <windowsx.h>
-
 #include <cmath>
 
-#include "rt/form.h"
+#include "rt/mouse.h"
+#include "rt/parent_background.h"
 #include "rt/screen.h"
 
 namespace rt {
@@ -29,17 +28,6 @@ void RegisterImageClass() {
 
 int ToPixelsX(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
 int ToPixelsY(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
-
-// Behind the picture lies whatever the parent paints as its background.
-void EraseWithParentBackground(HWND hwnd, HDC dc) {
-    HWND parent = GetParent(hwnd);
-    POINT origin{0, 0};
-    MapWindowPoints(hwnd, parent, &origin, 1);
-    POINT old;
-    OffsetWindowOrgEx(dc, origin.x, origin.y, &old);
-    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SetWindowOrgEx(dc, old.x, old.y, nullptr);
-}
 
 }  // namespace
 
@@ -166,9 +154,18 @@ LRESULT CALLBACK Image::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    MouseEvent press;
+    if (MouseEventFrom(msg, wp, lp, press) && press.action == MouseAction::Down) {
+        if (press.button == 1) click_.Press(hwnd_);
+        if (MouseDown) {
+            auto handler = MouseDown;  // the handler may unload the form
+            handler(press.button, press.shift, press.x, press.y);
+        }
+        return 0;
+    }
     switch (msg) {
     case WM_ERASEBKGND:
-        EraseWithParentBackground(hwnd_, reinterpret_cast<HDC>(wp));
+        PaintParentBackground(hwnd_, reinterpret_cast<HDC>(wp));
         return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -182,24 +179,8 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_PRINTCLIENT: {
         HDC dc = reinterpret_cast<HDC>(wp);
-        if (lp & PRF_ERASEBKGND) EraseWithParentBackground(hwnd_, dc);
+        if (lp & PRF_ERASEBKGND) PaintParentBackground(hwnd_, dc);
         Paint(dc);
-        return 0;
-    }
-    // A quick second press of the right or middle button is a press too.
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: {
-        int button = msg == WM_LBUTTONDOWN ? 1 : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 2 : 4;
-        if (button == 1) click_.Press(hwnd_);
-        if (MouseDown) {
-            float x = static_cast<float>(GET_X_LPARAM(lp) * TwipsPerPixelX());
-            float y = static_cast<float>(GET_Y_LPARAM(lp) * TwipsPerPixelY());
-            auto handler = MouseDown;  // the handler may unload the form
-            handler(button, ShiftState(), x, y);
-        }
         return 0;
     }
     case WM_LBUTTONUP:
