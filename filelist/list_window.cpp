@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "filelist/panes.h"
 #include "foundation/main_window.h"
 #include "rt/app.h"
 #include "rt/events.h"
@@ -56,8 +57,7 @@ ListWindow::ListWindow(ListWindowVariant variant)
     : rt::Form(WindowDesign()),
       lblForm{rt::Label(true), rt::Label(false)},
       cmbFilter(variant.patterns),
-      tbDir({{"Browse", "Browse", "Select Directory", rt::Picture::Browse, true},
-             {"Input", "Input", "Manually Input Path", rt::Picture::Input, true}}),
+      tbDir(FolderButtons()),
       tbfile(variant.fileButtons),
       lblFiles(true),
       lv1(Columns(variant.thirdColumn)),
@@ -67,7 +67,8 @@ ListWindow::ListWindow(ListWindowVariant variant)
                                  {"Properties", [this] { mnuitemProperties_Click(); }},
                                  {"-", nullptr},
                                  {"Cancel", [this] { mnuitemCancel_Click(); }}}),
-      variant_(std::move(variant)) {
+      variant_(std::move(variant)),
+      panes_(*this, Drive1, Dir1) {
     // left, top, width, height, caption, tab index
     Place(lblForm[0], rt::ControlDesign(60, 60, 1155, 195, "Source Files").Bold());
     Place(Drive1, {60, 360, 3315, 315, "", 0});
@@ -106,8 +107,7 @@ void ListWindow::Form_Load() {
     LayoutMargins_[1] = Width() - lv1.Width();
     LayoutMargins_[2] = Width() - File1.Width();
     LayoutMargins_[3] = Width() - frameSep.Width();
-    const std::string& path = Dir1.Path();
-    strCurrentFilePath = !path.empty() && path.back() == '\\' ? path : path + "\\";
+    strCurrentFilePath = WithSlash(Dir1.Path());
     cmbFilter.SetListIndex(0);
     File1_PathChange();
 }
@@ -123,7 +123,7 @@ void ListWindow::Form_Resize() {
 
 void ListWindow::Form_Unload(int& cancel) {
     (void)cancel;
-    rt::EndProgram();
+    EndOnClose();
 }
 
 void ListWindow::Form_KeyDown(int& keyCode, int shift) { foundation::MainWindow_KeyDown(*this, keyCode, shift); }
