@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "filelist/list_pictures.h"
 #include "foundation/modDialog32.h"
 #include "rt/convert.h"
 #include "rt/drives.h"
@@ -31,8 +32,8 @@ std::string WithSlash(const std::string& folder) {
 }
 
 std::vector<rt::ToolButton> FolderButtons() {
-    return {{"Browse", "Browse", "Select Directory", rt::Picture::Browse, true},
-            {"Input", "Input", "Manually Input Path", rt::Picture::Input, true}};
+    return {{"Browse", "Browse", "Select Directory", DrawBrowse, true},
+            {"Input", "Input", "Manually Input Path", DrawInput, true}};
 }
 
 void FolderPanes::Drive1_Change() {
