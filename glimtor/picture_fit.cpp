@@ -16,10 +16,7 @@ std::optional<short> ToShort(double value) {
     return static_cast<short>(r);
 }
 
-// Viewer window: side borders across; caption, top and bottom borders down;
-// and room below for the task bar.
-constexpr float kWindowExtraWidth = 90;
-constexpr float kWindowExtraHeight = 330;
+// Room kept below the viewer for the task bar.
 constexpr float kTaskBarRoom = 500;
 }  // namespace
 
@@ -51,20 +48,20 @@ PixelSize PictureInBox(float boxWidth, float boxHeight, double twipsPerPixelX, d
 }
 
 bool FitsOnScreen(float width, float height, float screenWidth, float screenHeight) {
-    return width + kWindowExtraWidth < screenWidth && height + kTaskBarRoom + kWindowExtraHeight < screenHeight;
+    return width + kViewerFrameWidth < screenWidth && height + kTaskBarRoom + kViewerFrameHeight < screenHeight;
 }
 
 ScrollLayout LayOutScrollBars(float width, float height, float screenWidth, float screenHeight, float vBarWidth,
                               float hBarHeight) {
     ScrollLayout l;
-    float roomAcross = screenWidth - vBarWidth - kWindowExtraWidth;
+    float roomAcross = screenWidth - vBarWidth - kViewerFrameWidth;
     l.hEnabled = roomAcross < width;
     l.viewportWidth = l.hEnabled ? roomAcross : width;
-    float roomDown = screenHeight - hBarHeight - kTaskBarRoom - kWindowExtraHeight;
+    float roomDown = screenHeight - hBarHeight - kTaskBarRoom - kViewerFrameHeight;
     l.vEnabled = roomDown < height;
     l.viewportHeight = l.vEnabled ? roomDown : height;
-    l.windowWidth = l.viewportWidth + vBarWidth + kWindowExtraWidth;
-    l.windowHeight = l.viewportHeight + hBarHeight + kWindowExtraHeight;
+    l.windowWidth = l.viewportWidth + vBarWidth + kViewerFrameWidth;
+    l.windowHeight = l.viewportHeight + hBarHeight + kViewerFrameHeight;
     return l;
 }
 

@@ -34,6 +34,11 @@ struct PixelSize {
 };
 PixelSize PictureInBox(float boxWidth, float boxHeight, double twipsPerPixelX, double twipsPerPixelY);
 
+// The viewer window's outer size is its content plus the side borders
+// across, and plus the caption with the top and bottom borders down.
+constexpr float kViewerFrameWidth = 90;
+constexpr float kViewerFrameHeight = 330;
+
 // Does a picture of this size fit on the screen in the viewer window
 // (its borders, caption and a margin for the task bar around it)?
 bool FitsOnScreen(float width, float height, float screenWidth, float screenHeight);
