@@ -66,9 +66,9 @@ private:
 
 }  // namespace
 
-Rgb Bands(int x, int y) {
-    static const Rgb colours[] = {{200, 30, 30}, {30, 200, 30}, {30, 30, 200}, {220, 220, 40}};
-    return colours[((x / 4) + (y / 4)) % 4];
+Rgb Blocks(int x, int y) {
+    static const Rgb colours[] = {{204, 51, 51}, {51, 204, 51}, {51, 51, 204}, {255, 255, 51}};
+    return colours[((x / kBlock) + (y / kBlock)) % 4];
 }
 
 bool WritePicture(const std::string& path, PictureFormat format, int width, int height, const PixelAt& pixel) {

@@ -43,6 +43,9 @@ public:
     rt::Label lblPixSize;
     rt::Label lblFileSize;
     rt::PopupMenu mnuFileListPopup;
+    // mnuFileListPopup's items that follow the preview, by index.
+    static constexpr size_t kMenuFullSize = 1;
+    static constexpr size_t kMenuSaveBMP = 5;
 
     // Handlers; public so that tests can drive them as the user would.
     void Drive1_Change();
@@ -69,10 +72,6 @@ protected:
     void Form_Unload(int& cancel) override;
     void Form_KeyDown(int& keyCode, int shift) override;
     void Form_DblClick() override;
-
-    // mnuFileListPopup's items, by index.
-    static constexpr size_t kMenuFullSize = 1;
-    static constexpr size_t kMenuSaveBMP = 5;
 
 private:
     void ShowNotAnImage();

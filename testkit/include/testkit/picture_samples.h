@@ -22,8 +22,10 @@ bool WritePicture(const std::string& path, PictureFormat format, int width, int 
 // A 32-bit icon of one image (width and height up to 256).
 bool WriteIcon(const std::string& path, int width, int height, const PixelAt& pixel);
 
-// Colour bands that survive JPEG compression: 4 x 4 blocks of one colour.
-Rgb Bands(int x, int y);
+// Blocks of 16 x 16 pixels in four colours of the web palette, so that a
+// GIF keeps them exactly and a JPEG nearly so away from the block edges.
+constexpr int kBlock = 16;
+Rgb Blocks(int x, int y);
 
 // The pixels of a 24-bit bitmap file, read by hand: false when the file is
 // no such bitmap. Rows top first.
