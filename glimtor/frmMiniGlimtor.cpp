@@ -53,7 +53,7 @@ void frmMiniGlimtor::Form_Load() {
         rt::DoEvents();
     } else {
         bolFromCommandLine = true;
-        bool loaded = !imgMiniPreview.LoadPicture(commandLine_);
+        bool loaded = imgMiniPreview.LoadPicture(commandLine_);
         rt::DoEvents();
         if (loaded) {
             FittedSize f = FitIntoSquare(imgMiniPreview.Width(), imgMiniPreview.Height(), side);
