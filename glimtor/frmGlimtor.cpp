@@ -175,6 +175,8 @@ void frmGlimtor::PreviewSelectedFile() {
     UpdateWindow(lblFileSize.hwnd());  // shown before the picture is read
     imgPreview.SetVisible(false);
     imgPreview.SetStretch(false);
+    // The previous picture goes first, so two large ones never share the memory.
+    imgPreview.SetPicture(rt::Picture());
     if (!imgPreview.LoadPicture(path)) {
         ShowNotAnImage();
         return;

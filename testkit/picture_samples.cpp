@@ -2,6 +2,7 @@
 
 #include <wincodec.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -36,13 +37,12 @@ const GUID& Container(PictureFormat f) {
     return GUID_ContainerFormatBmp;
 }
 
-// Bottom-up BGR rows padded to 4 bytes, as a bitmap file holds them; top-down
-// for the encoders when topDown.
-std::vector<BYTE> BgrRows(int width, int height, const PixelAt& pixel, bool topDown, UINT& stride) {
+// Top-down BGR rows padded to 4 bytes, as the encoders take them.
+std::vector<BYTE> BgrRows(int width, int height, const PixelAt& pixel, UINT& stride) {
     stride = (static_cast<UINT>(width) * 3 + 3) & ~3u;
     std::vector<BYTE> rows(static_cast<size_t>(stride) * height);
     for (int y = 0; y < height; ++y) {
-        BYTE* row = rows.data() + static_cast<size_t>(stride) * (topDown ? y : height - 1 - y);
+        BYTE* row = rows.data() + static_cast<size_t>(stride) * y;
         for (int x = 0; x < width; ++x) {
             Rgb c = pixel(x, y);
             row[x * 3] = c.b;
@@ -96,10 +96,17 @@ bool WritePicture(const std::string& path, PictureFormat format, int width, int 
     WICPixelFormatGUID pixelFormat = GUID_WICPixelFormat24bppBGR;
     if (FAILED(frame->SetPixelFormat(&pixelFormat))) return false;
     UINT stride = 0;
-    std::vector<BYTE> rows = BgrRows(width, height, pixel, true, stride);
     if (pixelFormat == GUID_WICPixelFormat24bppBGR) {
-        if (FAILED(frame->WritePixels(height, stride, static_cast<UINT>(rows.size()), rows.data()))) return false;
+        // In strips, so that a large picture never needs all its rows at once.
+        constexpr int kStrip = 64;
+        for (int top = 0; top < height; top += kStrip) {
+            const int lines = std::min(kStrip, height - top);
+            auto strip = [&](int x, int y) { return pixel(x, top + y); };
+            std::vector<BYTE> rows = BgrRows(width, lines, strip, stride);
+            if (FAILED(frame->WritePixels(lines, stride, static_cast<UINT>(rows.size()), rows.data()))) return false;
+        }
     } else {
+        std::vector<BYTE> rows = BgrRows(width, height, pixel, stride);
         // An encoder that wants another format (GIF's palette) converts from a bitmap.
         IWICBitmap* rawBitmap = nullptr;
         if (FAILED(factory->CreateBitmapFromMemory(width, height, GUID_WICPixelFormat24bppBGR, stride,
