@@ -8,7 +8,7 @@ namespace testkit {
 namespace {
 
 struct Found {
-    DWORD process;
+    DWORD process = 0;
     HWND form = nullptr;
     std::vector<std::string> captions;
 };
@@ -28,7 +28,8 @@ BOOL CALLBACK Visit(HWND w, LPARAM param) {
 }
 
 Found Windows(DWORD process) {
-    Found found{process};
+    Found found;
+    found.process = process;
     EnumWindows(&Visit, reinterpret_cast<LPARAM>(&found));
     return found;
 }

@@ -44,6 +44,27 @@ TEST(Start, AnythingButAPictureOpensTheMainWindowWithoutAMessage) {
     }
 }
 
+BOOL CALLBACK FindFilePane(HWND w, LPARAM param) {
+    char cls[32] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (lstrcmpiA(cls, "ListBox") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(param) = w;  // the last list box: the file pane
+    return TRUE;
+}
+
+TEST(Start, EscapeInTheFilePaneEndsTheProgram) {
+    testkit::RunningProgram glimtor(kGlimtor);
+    HWND main = glimtor.MainWindow();
+    ASSERT_TRUE(main);
+    HWND filePane = nullptr;
+    EnumChildWindows(main, &FindFilePane, reinterpret_cast<LPARAM>(&filePane));
+    ASSERT_TRUE(filePane);
+    PostMessageA(filePane, WM_KEYDOWN, VK_ESCAPE, 1);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(glimtor.EndsWithin(10s, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
 TEST(Start, APictureOpensOnlyTheViewerAndClosingItEndsTheProgram) {
     testkit::TempFolder folder;
     const std::string picture = folder / "p.jpg";
