@@ -11,15 +11,10 @@
 #include "rt/files.h"
 #include "rt/picture.h"
 #include "testkit/dialog_answerer.h"
-#include "testkit/picture_samples.h"
+#include "testkit/sample_pictures.h"
 #include "testkit/temp_folder.h"
 
 namespace {
-
-// Smooth shading: a photograph's worth of detail for the encoder.
-testkit::Rgb Shading(int x, int y) {
-    return {static_cast<BYTE>(x * 7 + y), static_cast<BYTE>(y * 3 + x / 5), static_cast<BYTE>((x ^ y) & 0xFF)};
-}
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -70,8 +65,8 @@ void Preview() {
     Shown s;
     const std::string jpeg = "photo.jpg", bmp = "scan.bmp";
     bench::Stopwatch making;
-    testkit::WritePicture(s.folder / jpeg, testkit::PictureFormat::Jpeg, 6000, 4000, Shading);
-    testkit::WritePicture(s.folder / bmp, testkit::PictureFormat::Bmp, 4000, 3000, Shading);
+    testkit::WriteBlockPatternJpeg(s.folder / jpeg, 6000, 4000);
+    testkit::WriteFileBytes(s.folder / bmp, testkit::BmpBytes(testkit::BlockPattern(4000, 3000)));
     std::printf("samples made in %.1f s, peak %.0f MiB\n", making.Seconds(), bench::PeakMemoryMiB());
 
     PreviewAgainstDecoder(s, jpeg, "JPEG 6000 x 4000, median of 20");

@@ -12,7 +12,7 @@
 namespace {
 
 using glimtor_test::GlimtorTest;
-using testkit::PictureFormat;
+using glimtor_test::Format;
 
 TEST_F(GlimtorTest, StartsWithItsCaptionTheFirstPatternAndNothingPreviewed) {
     EXPECT_EQ(window->Caption(), "Glimtor 5.5.0");
@@ -25,15 +25,15 @@ TEST_F(GlimtorTest, PreviewShrinksLargePicturesIntoTheSquareAndCentresTheRest) {
     struct Case {
         const char* name;
         int width, height;
-        PictureFormat format;
+        Format format;
         float left, top, boxWidth, boxHeight;
         bool stretched;
     } cases[] = {
-        {"landscape.bmp", 400, 300, PictureFormat::Bmp, 6000, 292, 1875, 1411, true},
-        {"portrait.jpg", 300, 400, PictureFormat::Jpeg, 6232, 60, 1411, 1875, true},
-        {"small.gif", 100, 80, PictureFormat::Gif, 6157.5, 367.5, 1560, 1260, false},
-        {"exact.bmp", 121, 121, PictureFormat::Bmp, 6000, 60, 1875, 1875, false},
-        {"onemore.bmp", 122, 121, PictureFormat::Bmp, 6000, 67.5, 1875, 1860, true},
+        {"landscape.bmp", 400, 300, Format::Bmp, 6000, 292, 1875, 1411, true},
+        {"portrait.jpg", 300, 400, Format::Jpeg, 6232, 60, 1411, 1875, true},
+        {"small.gif", 100, 80, Format::Gif, 6157.5, 367.5, 1560, 1260, false},
+        {"exact.bmp", 121, 121, Format::Bmp, 6000, 60, 1875, 1875, false},
+        {"onemore.bmp", 122, 121, Format::Bmp, 6000, 67.5, 1875, 1860, true},
     };
     for (const Case& c : cases) Picture(c.name, c.width, c.height, c.format);
     for (const Case& c : cases) {
@@ -60,7 +60,7 @@ TEST_F(GlimtorTest, PreviewShrinksLargePicturesIntoTheSquareAndCentresTheRest) {
 
 TEST_F(GlimtorTest, WhatDoesNotLoadShowsTheFailureDisplayWithTheFileSizeKept) {
     Picture("good.bmp", 40, 30);
-    const std::string jpeg = Picture("whole.jpg", 64, 64, PictureFormat::Jpeg);
+    const std::string jpeg = Picture("whole.jpg", 64, 64, Format::Jpeg);
     std::ifstream in(jpeg, std::ios::binary);
     const std::string jpegBytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // A metafile record without the placeable header the platform needs.

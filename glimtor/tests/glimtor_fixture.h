@@ -9,10 +9,22 @@
 #include "glimtor/frmGlimtor.h"
 #include "glimtor/program_state.h"
 #include "rt/files.h"
-#include "testkit/picture_samples.h"
+#include "testkit/sample_pictures.h"
 #include "testkit/temp_folder.h"
 
 namespace glimtor_test {
+
+enum class Format { Bmp, Jpeg, Gif };
+
+// A picture of the block pattern, so many pixels, in the format.
+inline bool WriteSample(const std::string& path, Format format, int width, int height) {
+    switch (format) {
+        case Format::Jpeg: return testkit::WriteBlockPatternJpeg(path, width, height);
+        case Format::Gif: testkit::WriteFileBytes(path, testkit::GifBytes(testkit::BlockPattern(width, height))); break;
+        case Format::Bmp: testkit::WriteFileBytes(path, testkit::BmpBytes(testkit::BlockPattern(width, height))); break;
+    }
+    return true;
+}
 
 class GlimtorTest : public ::testing::Test {
 protected:
@@ -29,10 +41,9 @@ protected:
     }
 
     // A picture of so many pixels in the shown folder, listed by the file pane.
-    std::string Picture(const std::string& name, int width, int height,
-                        testkit::PictureFormat format = testkit::PictureFormat::Bmp) {
+    std::string Picture(const std::string& name, int width, int height, Format format = Format::Bmp) {
         std::string path = folder / name;
-        EXPECT_TRUE(testkit::WritePicture(path, format, width, height, testkit::Blocks)) << name;
+        EXPECT_TRUE(WriteSample(path, format, width, height)) << name;
         window->File1.Refresh();
         return path;
     }

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "testkit/picture_samples.h"
+#include "testkit/sample_pictures.h"
 #include "testkit/running_program.h"
 #include "testkit/temp_folder.h"
 
@@ -34,7 +34,7 @@ std::vector<std::string> CaptionsOnceShown(const testkit::RunningProgram& progra
 TEST(Start, AnythingButAPictureOpensTheMainWindowWithoutAMessage) {
     testkit::TempFolder folder;
     const std::string picture = folder / "p.bmp";
-    ASSERT_TRUE(testkit::WritePicture(picture, testkit::PictureFormat::Bmp, 20, 20, testkit::Blocks));
+    testkit::WriteFileBytes(picture, testkit::BmpBytes(testkit::BlockPattern(20, 20)));
     const std::string text = folder.Write("text.jpg", "no picture");
     const std::string commandLines[] = {"", "\"" + picture + "\"", folder.Path(), text, folder / "missing.jpg"};
     for (const std::string& commandLine : commandLines) {
@@ -68,7 +68,7 @@ TEST(Start, EscapeInTheFilePaneEndsTheProgram) {
 TEST(Start, APictureOpensOnlyTheViewerAndClosingItEndsTheProgram) {
     testkit::TempFolder folder;
     const std::string picture = folder / "p.jpg";
-    ASSERT_TRUE(testkit::WritePicture(picture, testkit::PictureFormat::Jpeg, 60, 40, testkit::Blocks));
+    ASSERT_TRUE(testkit::WriteBlockPatternJpeg(picture, 60, 40));
     testkit::RunningProgram glimtor(kGlimtor, picture);
     EXPECT_EQ(CaptionsOnceShown(glimtor, kViewer), std::vector<std::string>{kViewer});
     HWND viewer = glimtor.MainWindow();
