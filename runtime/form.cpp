@@ -42,12 +42,12 @@ UINT ActivateMessage() {
 
 // A font of the given face and size at the screen's resolution; a face the
 // machine lacks gets the platform's substitute at that size.
-HFONT MakeFont(const std::string& name, int tenthPoints, bool bold) {
+HFONT MakeFont(const std::string& name, int hundredthPoints, bool bold) {
     HDC dc = GetDC(nullptr);
     int ppi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
     if (dc) ReleaseDC(nullptr, dc);
     LOGFONTA lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(tenthPoints / 10.0 * ppi / 72.0));
+    lf.lfHeight = -static_cast<LONG>(std::lround(hundredthPoints / 100.0 * ppi / 72.0));
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);
@@ -122,7 +122,7 @@ Form::~Form() {
 }
 
 HFONT Form::FontFor(const std::string& name, float points, bool bold) const {
-    auto key = std::make_tuple(name, static_cast<int>(std::lround(points * 10)), bold);
+    auto key = std::make_tuple(name, static_cast<int>(std::lround(points * 100)), bold);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
     HFONT font = MakeFont(name, std::get<1>(key), bold);
@@ -235,9 +235,9 @@ void Form::SetControlToolTip(HWND control, const std::string& text) {
     ti.hwnd = hwnd_;
     ti.uId = reinterpret_cast<UINT_PTR>(control);
     ti.lpszText = const_cast<char*>(text.c_str());
-    bool known = SendMessageA(tooltip_, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti)) != 0;
-    ti.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(tooltip_, known ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    // Deleting a tool the control does not have yet is harmless.
+    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void Form::Show() { ShowOver(GetActiveWindow()); }
@@ -255,7 +255,8 @@ void Form::ShowOver(HWND owner) {
     }
     const bool firstShow = !shown_;
     shown_ = true;
-    ShowWindow(hwnd_, firstShow ? ShowCommandFor(design_.windowState) : SW_SHOW);
+    ShowWindow(hwnd_, stateOnShow_ ? ShowCommandFor(design_.windowState) : SW_SHOW);
+    stateOnShow_ = false;
     // As in the platform's dialogs, the first control in tab order takes the focus.
     if (firstShow) {
         if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) ::SetFocus(first);
@@ -321,6 +322,7 @@ void Form::Destroy(bool resetControls) {
     nextCommand_ = 1000;
     tooltip_ = nullptr;
     shown_ = false;
+    stateOnShow_ = true;
     focusBeforeDeactivation_ = nullptr;
 }
 
@@ -378,17 +380,17 @@ int Form::ScaleHeight() const {
 }
 
 WindowState Form::WindowState() const {
-    if (!hwnd_ || !shown_) return design_.windowState;
+    if (!hwnd_ || stateOnShow_) return design_.windowState;
     if (IsIconic(hwnd_)) return WindowState::Minimized;
     if (IsZoomed(hwnd_)) return WindowState::Maximized;
     return WindowState::Normal;
 }
 
 void Form::SetWindowState(rt::WindowState state) {
-    // A form not shown yet takes the state when it is.
-    if (!hwnd_ || !shown_ || !IsWindowVisible(hwnd_)) {
+    // A form not shown, or hidden, takes the state when it is shown.
+    if (!hwnd_ || !IsWindowVisible(hwnd_)) {
         design_.windowState = state;
-        if (hwnd_ && shown_) ShowWindow(hwnd_, ShowCommandFor(state));
+        stateOnShow_ = true;
         return;
     }
     if (state == WindowState()) return;

@@ -91,7 +91,7 @@ void Label::Paint(HDC dc) {
 void Label::FitToText() {
     if (!options_.autoSize || !hwnd_) return;
     // Measured on a memory DC: a visible window's own DC costs a trip to the
-    // window system, and the count label is refitted on every added row.
+    // window system, and a label may be refitted many times in a loop.
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
     RECT r{0, 0, 0, 0};
