@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "rt/events.h"
 #include "rt/mouse.h"
@@ -136,12 +137,8 @@ void Form::Place(Control& c, const ControlDesign& d) {
 }
 
 RECT Form::ControlRect(const ControlDesign& d) const {
-    int left = d.left, top = d.top;
-    for (const Control* c = d.container; c; c = c->design_.container) {
-        left += c->design_.left;
-        top += c->design_.top;
-    }
-    RECT r{TwipsToPixelsX(left), TwipsToPixelsY(top), 0, 0};
+    POINT origin = Control::OriginInParent(d);
+    RECT r{TwipsToPixelsX(origin.x), TwipsToPixelsY(origin.y), 0, 0};
     r.right = r.left + TwipsToPixelsX(d.width);
     r.bottom = r.top + TwipsToPixelsY(d.height);
     return r;
@@ -176,6 +173,36 @@ bool Form::Load() {
     return hwnd_ != nullptr;
 }
 
+namespace {
+
+// A picture box makes the windows of the controls it holds, so each comes
+// right before them; the rest keep their order.
+using Placed = std::vector<std::pair<Control*, ControlDesign>>;
+
+Placed HostsFirst(const Placed& order) {
+    std::unordered_map<const Control*, std::vector<size_t>> hosted;
+    std::vector<size_t> onForm;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (const Control* host = Control::Host(order[i].second)) {
+            hosted[host].push_back(i);
+        } else {
+            onForm.push_back(i);
+        }
+    }
+    Placed result;
+    result.reserve(order.size());
+    std::function<void(size_t)> take = [&](size_t i) {
+        result.push_back(order[i]);
+        auto it = hosted.find(order[i].first);
+        if (it == hosted.end()) return;
+        for (size_t child : it->second) take(child);
+    };
+    for (size_t i : onForm) take(i);
+    return result;
+}
+
+}  // namespace
+
 void Form::CreateControls() {
     // Tab stops first, in tab order, so the platform's tab order (the
     // z-order) follows the design; then the rest as declared.
@@ -185,10 +212,12 @@ void Form::CreateControls() {
         int tb = b.second.tabIndex < 0 ? 1 << 30 : b.second.tabIndex;
         return ta < tb;
     });
+    order = HostsFirst(order);
     int id = kFirstControlId;
     for (auto& [c, d] : order) {
         c->design_ = d;
-        c->hwnd_ = c->Create(hwnd_, ControlRect(d), id++);
+        const Control* host = Control::Host(d);
+        c->hwnd_ = c->Create(host ? host->hwnd() : hwnd_, ControlRect(d), id++);
         if (!c->hwnd_) continue;
         byHwnd_[c->hwnd_] = c;
         HFONT font = d.fontName.empty() ? Font(d.bold) : FontFor(d.fontName, d.fontSize, d.bold);
@@ -495,6 +524,12 @@ LRESULT Form::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_NOTIFY:
         return OnNotify(reinterpret_cast<NMHDR*>(lp));
+    case WM_HSCROLL:
+    case WM_VSCROLL: {
+        auto it = byHwnd_.find(reinterpret_cast<HWND>(lp));
+        if (it != byHwnd_.end()) it->second->OnScroll(LOWORD(wp));
+        return 0;
+    }
     case WM_ACTIVATE:
         // The focus comes back to the control that had it (after a message
         // box, another window), as in the platform's dialogs.
