@@ -60,14 +60,15 @@ ListWindow::ListWindow(ListWindowVariant variant)
              {"Input", "Input", "Manually Input Path", rt::Picture::Input, true}}),
       tbfile(variant.fileButtons),
       lblFiles(true),
-      lv1(Columns(variant.thirdColumn)),
+      lv1(Columns(variant.thirdColumn), rows_),
       tbMain(MainButtons(variant.actionButtons)),
       mnuPopupMenu("PopupMenu", {{"Open", [this] { mnuitemOpen_Click(); }},
                                  {"Remove", [this] { mnuitemRemove_Click(); }},
                                  {"Properties", [this] { mnuitemProperties_Click(); }},
                                  {"-", nullptr},
                                  {"Cancel", [this] { mnuitemCancel_Click(); }}}),
-      variant_(std::move(variant)) {
+      variant_(std::move(variant)),
+      rows_(variant_.thirdCell) {
     // left, top, width, height, caption, tab index
     Place(lblForm[0], rt::ControlDesign(60, 60, 1155, 195, "Source Files").Bold());
     Place(Drive1, {60, 360, 3315, 315, "", 0});
@@ -131,7 +132,13 @@ void ListWindow::Form_KeyDown(int& keyCode, int shift) { foundation::MainWindow_
 void ListWindow::Form_DblClick() { foundation::MainWindow_DblClick(*this); }
 
 void ListWindow::SetCount() {
-    if (!loading_) lblFiles.SetCaption(rt::FormatCount(lv1.Count()));
+    constexpr DWORD kRunIntervalMs = 100;
+    const int count = lv1.Count();
+    if (count == shownCount_) return;
+    if (addingRuns_ > 0 && GetTickCount() - countShownAt_ < kRunIntervalMs) return;
+    lblFiles.SetCaption(rt::FormatCount(count));
+    shownCount_ = count;
+    countShownAt_ = GetTickCount();
 }
 
 }  // namespace filelist

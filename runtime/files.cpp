@@ -147,11 +147,14 @@ bool FileAttributes(const std::string& path, DWORD& attributes) {
 
 bool FileModified(const std::string& path, SYSTEMTIME& local) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    SYSTEMTIME utc;
+    return Standard(path, data) && ToLocalTime(data.ftLastWriteTime, local);
+}
+
+bool ToLocalTime(const FILETIME& utc, SYSTEMTIME& local) {
+    SYSTEMTIME system;
     // The time zone's rule for that date, not today's offset: a summer file
     // keeps its summer time when viewed in winter.
-    return Standard(path, data) && FileTimeToSystemTime(&data.ftLastWriteTime, &utc) &&
-           SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
+    return FileTimeToSystemTime(&utc, &system) && SystemTimeToTzSpecificLocalTime(nullptr, &system, &local);
 }
 
 Error SetAttributes(const std::string& path, DWORD attributes) {
