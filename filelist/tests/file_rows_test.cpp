@@ -145,7 +145,7 @@ TEST(FileRows, DuplicateTestAgreesWithAScanOfEveryRow) {
         }
         }
         ASSERT_EQ(rows.Count(), static_cast<int>(model.size())) << "step " << step;
-        for (size_t i = 0; i < model.size(); ++i) ASSERT_EQ(rows[static_cast<int>(i)].path, model[i]);
+        for (size_t i = 0; i < model.size(); ++i) ASSERT_EQ(rows.Row(static_cast<int>(i)).path, model[i]);
         for (const std::string& name : names)
             ASSERT_EQ(rows.Contains(rows.KeyOf(name)), modelHolds(name)) << name << " at step " << step;
     }

@@ -1,8 +1,11 @@
 #pragma once
 // The rows of the file list, as the list view shows and sorts them, with
-// the duplicate test over them.
+// the duplicate test over them. A list may hold 100,000 rows and more: each
+// row keeps its path once, in large shared blocks, beside its file's facts.
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,23 +29,45 @@ public:
         : thirdCell_(std::move(thirdCell)), index_(hash) {}
 
     int Count() const override { return static_cast<int>(rows_.size()); }
-    std::string Cell(int row, int column) const override { return CellOf(rows_[static_cast<size_t>(row)], column); }
+    std::string Cell(int row, int column) const override;
     void Reorder(const std::vector<int>& order) override;
 
-    const FileRow& operator[](int row) const { return rows_[static_cast<size_t>(row)]; }
+    FileRow Row(int row) const;
     std::string CellOf(const FileRow& row, int column) const;
 
     Key KeyOf(const std::string& path) const;
     // Does a row hold this path, compared in upper case?
     bool Contains(const Key& key) const;
-    void Insert(int at, FileRow row, const Key& key);
+    void Insert(int at, const FileRow& row, const Key& key);
     // Removes the rows at these indexes (ascending).
     void Remove(const std::vector<int>& indexes);
     void Clear();
 
 private:
+    struct StoredRow {
+        FileFacts facts;
+        const char* path;  // in paths_, not NUL-ended
+        std::uint32_t pathLength;
+    };
+    // The paths' characters, in blocks that never move.
+    class PathBlocks {
+    public:
+        const char* Add(const char* text, size_t length);
+        void Clear();
+        size_t Used() const { return used_; }
+
+    private:
+        std::vector<std::unique_ptr<char[]>> blocks_;
+        size_t blockSize_ = 0, blockUsed_ = 0, used_ = 0;
+    };
+
+    std::string PathOf(const StoredRow& row) const { return std::string(row.path, row.pathLength); }
+    void CompactPaths();
+
     CellFunction thirdCell_;
-    std::vector<FileRow> rows_;
+    std::deque<StoredRow> rows_;  // grows without moving what it holds
+    PathBlocks paths_;
+    size_t pathBytes_ = 0;  // of the rows still listed
     DuplicateIndex index_;
 };
 
