@@ -151,6 +151,25 @@ TEST(FileRows, DuplicateTestAgreesWithAScanOfEveryRow) {
     }
 }
 
+// Once removed rows' paths outweigh the listed ones, the listed paths move;
+// they must come through whole and still be found.
+TEST(FileRows, RemovingMostRowsKeepsTheRestWhole) {
+    filelist::FileRows rows(filelist::AttributeLetters);
+    auto pathOf = [](int i) { return "C:\\" + std::string(400, 'x') + std::to_string(i); };
+    const int n = 3000;
+    for (int i = 0; i < n; ++i) rows.Insert(i, {pathOf(i), {}}, rows.KeyOf(pathOf(i)));
+    std::vector<int> removed;
+    for (int i = 0; i < n; ++i)
+        if (i % 100 != 0) removed.push_back(i);
+    rows.Remove(removed);
+    ASSERT_EQ(rows.Count(), n / 100);
+    for (int i = 0; i < rows.Count(); ++i) {
+        EXPECT_EQ(rows.Row(i).path, pathOf(i * 100));
+        EXPECT_TRUE(rows.Contains(rows.KeyOf(rt::LCase(pathOf(i * 100)))));
+    }
+    EXPECT_FALSE(rows.Contains(rows.KeyOf(pathOf(1))));
+}
+
 using filelist_test::ListWindowTest;
 
 TEST_F(ListWindowTest, RowsWithEqualCellsKeepTheirOrderWhenSorted) {
