@@ -7,6 +7,10 @@
 
 namespace filelist {
 
+FileRows::FileRows(CellFunction thirdCell, DuplicateIndex::HashFunction hash)
+    : thirdCell_(std::move(thirdCell)),
+      index_(hash, [this](int row) { return KeyOf(PathOf(rows_[static_cast<size_t>(row)])).hash; }) {}
+
 const char* FileRows::PathBlocks::Add(const char* text, size_t length) {
     constexpr size_t kBlockSize = 256 * 1024;
     if (blocks_.empty() || blockUsed_ + length > blockSize_) {
@@ -47,8 +51,6 @@ std::string FileRows::CellOf(const FileRow& row, int column) const {
 void FileRows::Reorder(const std::vector<int>& order) {
     // In place, cycle by cycle: place i takes the row from order[i].
     std::vector<bool> placed(rows_.size(), false);
-    std::vector<int> newIndex(rows_.size());
-    for (size_t i = 0; i < order.size(); ++i) newIndex[static_cast<size_t>(order[i])] = static_cast<int>(i);
     for (size_t start = 0; start < rows_.size(); ++start) {
         if (placed[start]) continue;
         const StoredRow first = rows_[start];
@@ -61,7 +63,7 @@ void FileRows::Reorder(const std::vector<int>& order) {
         rows_[at] = first;
         placed[at] = true;
     }
-    index_.Renumber(newIndex);
+    index_.Rebuild(Count());
 }
 
 FileRows::Key FileRows::KeyOf(const std::string& path) const {
@@ -86,19 +88,17 @@ void FileRows::Insert(int at, const FileRow& row, const Key& key) {
 }
 
 void FileRows::Remove(const std::vector<int>& indexes) {
-    std::vector<int> newIndex(rows_.size(), 0);
-    for (int i : indexes) newIndex[static_cast<size_t>(i)] = -1;
+    std::vector<bool> removed(rows_.size(), false);
+    for (int i : indexes) removed[static_cast<size_t>(i)] = true;
     size_t kept = 0;
     for (size_t i = 0; i < rows_.size(); ++i) {
-        if (newIndex[i] < 0) {
+        if (removed[i])
             pathBytes_ -= rows_[i].pathLength;
-            continue;
-        }
-        newIndex[i] = static_cast<int>(kept);
-        rows_[kept++] = rows_[i];
+        else
+            rows_[kept++] = rows_[i];
     }
     rows_.resize(kept);
-    index_.Renumber(newIndex);
+    index_.Rebuild(Count());
     // Removed rows leave their paths behind; once they outweigh the listed
     // ones, the listed paths move to fresh blocks.
     if (paths_.Used() > 2 * pathBytes_ + 1024 * 1024) CompactPaths();

@@ -16,7 +16,10 @@ public:
     // FNV-1a over the bytes.
     static std::uint32_t UpperCaseHash(const std::string& upperCased);
 
-    explicit DuplicateIndex(HashFunction hash = UpperCaseHash) : hash_(hash) {}
+    // hashOfRow gives the hash of the row at an index, for placing the rows
+    // anew after they have moved.
+    DuplicateIndex(HashFunction hash, std::function<std::uint32_t(int row)> hashOfRow)
+        : hash_(hash), hashOfRow_(std::move(hashOfRow)) {}
 
     std::uint32_t HashOf(const std::string& upperCased) const { return hash_(upperCased); }
     // Is there a row of this hash for which sameRow(row) holds?
@@ -24,21 +27,25 @@ public:
     // A row of this hash now stands at index row; the rows from there on
     // have moved one on.
     void Insert(std::uint32_t hash, int row);
-    // The rows have moved: the row at old index i is now at newIndex[i], or
-    // gone when that is -1.
-    void Renumber(const std::vector<int>& newIndex);
+    // The rows have moved or some have gone: count rows are left.
+    void Rebuild(int count);
     void Clear();
 
 private:
-    struct Slot {
-        std::uint32_t hash;
-        std::uint32_t rowPlusOne;  // 0: empty slot
-    };
-    void Place(Slot slot);
-    void Grow();
+    // A slot holds a row's index plus one in its low bits (0: empty) and a
+    // few bits of its hash in the high ones, so that most rows of another
+    // path are passed over without being read; four bytes a slot. 64 million
+    // rows are more than a list can hold in memory.
+    static constexpr int kRowBits = 26;
+    static constexpr std::uint32_t kRowMask = (1u << kRowBits) - 1;
+    static std::uint32_t Tag(std::uint32_t hash) { return hash >> kRowBits << kRowBits; }
+    void Place(std::uint32_t hash, int row);
+    // Places the rows 0 to count - 1 anew.
+    void Resize(size_t slots, int count);
 
     HashFunction hash_;
-    std::vector<Slot> slots_;  // open addressing, a power of two long
+    std::function<std::uint32_t(int row)> hashOfRow_;
+    std::vector<std::uint32_t> slots_;  // open addressing, a power of two long
     int count_ = 0;
 };
 
