@@ -36,6 +36,12 @@ void DuplicateIndex::Insert(std::uint32_t hash, int row) {
     ++count_;
 }
 
+void DuplicateIndex::Renumber(const std::vector<int>& newIndex) {
+    for (std::uint32_t& s : slots_) {
+        if (s != 0) s = (s & ~kRowMask) | (static_cast<std::uint32_t>(newIndex[(s & kRowMask) - 1]) + 1);
+    }
+}
+
 void DuplicateIndex::Rebuild(int count) { Resize(slots_.size(), count); }
 
 void DuplicateIndex::Clear() {

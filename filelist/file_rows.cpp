@@ -51,6 +51,8 @@ std::string FileRows::CellOf(const FileRow& row, int column) const {
 void FileRows::Reorder(const std::vector<int>& order) {
     // In place, cycle by cycle: place i takes the row from order[i].
     std::vector<bool> placed(rows_.size(), false);
+    std::vector<int> newIndex(rows_.size());
+    for (size_t i = 0; i < order.size(); ++i) newIndex[static_cast<size_t>(order[i])] = static_cast<int>(i);
     for (size_t start = 0; start < rows_.size(); ++start) {
         if (placed[start]) continue;
         const StoredRow first = rows_[start];
@@ -63,7 +65,7 @@ void FileRows::Reorder(const std::vector<int>& order) {
         rows_[at] = first;
         placed[at] = true;
     }
-    index_.Rebuild(Count());
+    index_.Renumber(newIndex);
 }
 
 FileRows::Key FileRows::KeyOf(const std::string& path) const {

@@ -27,7 +27,10 @@ public:
     // A row of this hash now stands at index row; the rows from there on
     // have moved one on.
     void Insert(std::uint32_t hash, int row);
-    // The rows have moved or some have gone: count rows are left.
+    // The rows have changed places: the row at old index i is now at
+    // newIndex[i]. A slot's place depends only on its hash, so it stays.
+    void Renumber(const std::vector<int>& newIndex);
+    // Some rows have gone: count rows are left.
     void Rebuild(int count);
     void Clear();
 
