@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "filelist/list_pictures.h"
+#include "filelist/panes.h"
 #include "foundation/main_window.h"
 #include "rt/app.h"
 #include "rt/events.h"
@@ -15,8 +17,8 @@ std::vector<std::string> StandardPatterns() {
 
 std::vector<rt::ToolButton> AddButtons() {
     return {
-        {"Add All", "AddAll", "Add All Files", rt::Picture::AddAll, false},
-        {"Add", "Add", "Add Selected Files", rt::Picture::Add, false},
+        {"Add All", "AddAll", "Add All Files", filelist::DrawAddAll, false},
+        {"Add", "Add", "Add Selected Files", filelist::DrawAdd, false},
     };
 }
 
@@ -28,19 +30,19 @@ rt::FormDesign WindowDesign() {
     d.clientHeight = 5835;
     d.border = rt::Border::Sizable;
     d.keyPreview = true;
-    d.programIcon = true;
+    d.icon = DrawListIcon;
     return d;
 }
 
 std::vector<rt::ToolButton> MainButtons(const std::vector<rt::ToolButton>& actions) {
     std::vector<rt::ToolButton> b = {
-        {"Remove All", "RemoveAll", "Remove All", rt::Picture::RemoveAll, false},
-        {"Remove", "Remove", "Remove Selected Items", rt::Picture::Remove, false},
+        {"Remove All", "RemoveAll", "Remove All", filelist::DrawRemoveAll, false},
+        {"Remove", "Remove", "Remove Selected Items", filelist::DrawRemove, false},
         rt::ToolButton::Separator(),
-        {"Load", "Load", "Load File List", rt::Picture::Load, true},
-        {"Save", "Save", "Save File List", rt::Picture::Save, false},
+        {"Load", "Load", "Load File List", filelist::DrawLoad, true},
+        {"Save", "Save", "Save File List", filelist::DrawSave, false},
         rt::ToolButton::Separator(),
-        {"Help", "Help", "Help", rt::Picture::Help, true},
+        {"Help", "Help", "Help", filelist::DrawHelp, true},
     };
     b.insert(b.end(), actions.begin(), actions.end());
     return b;
@@ -54,12 +56,11 @@ std::vector<rt::ColumnHeader> Columns(const rt::ColumnHeader& third) {
 
 ListWindow::ListWindow(ListWindowVariant variant)
     : rt::Form(WindowDesign()),
-      lblForm{rt::Label(true), rt::Label(false)},
+      lblForm{rt::Label({.autoSize = true}), rt::Label()},
       cmbFilter(variant.patterns),
-      tbDir({{"Browse", "Browse", "Select Directory", rt::Picture::Browse, true},
-             {"Input", "Input", "Manually Input Path", rt::Picture::Input, true}}),
+      tbDir(FolderButtons()),
       tbfile(variant.fileButtons),
-      lblFiles(true),
+      lblFiles({.autoSize = true}),
       lv1(Columns(variant.thirdColumn), rows_),
       tbMain(MainButtons(variant.actionButtons)),
       mnuPopupMenu("PopupMenu", {{"Open", [this] { mnuitemOpen_Click(); }},
@@ -68,7 +69,8 @@ ListWindow::ListWindow(ListWindowVariant variant)
                                  {"-", nullptr},
                                  {"Cancel", [this] { mnuitemCancel_Click(); }}}),
       variant_(std::move(variant)),
-      rows_(variant_.thirdCell) {
+      rows_(variant_.thirdCell),
+      panes_(*this, Drive1, Dir1) {
     // left, top, width, height, caption, tab index
     Place(lblForm[0], rt::ControlDesign(60, 60, 1155, 195, "Source Files").Bold());
     Place(Drive1, {60, 360, 3315, 315, "", 0});
@@ -107,8 +109,7 @@ void ListWindow::Form_Load() {
     LayoutMargins_[1] = Width() - lv1.Width();
     LayoutMargins_[2] = Width() - File1.Width();
     LayoutMargins_[3] = Width() - frameSep.Width();
-    const std::string& path = Dir1.Path();
-    strCurrentFilePath = !path.empty() && path.back() == '\\' ? path : path + "\\";
+    strCurrentFilePath = WithSlash(Dir1.Path());
     cmbFilter.SetListIndex(0);
     File1_PathChange();
 }
@@ -124,7 +125,7 @@ void ListWindow::Form_Resize() {
 
 void ListWindow::Form_Unload(int& cancel) {
     (void)cancel;
-    rt::EndProgram();
+    EndOnClose();
 }
 
 void ListWindow::Form_KeyDown(int& keyCode, int shift) { foundation::MainWindow_KeyDown(*this, keyCode, shift); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "filelist/file_rows.h"
+#include "filelist/panes.h"
 #include "rt/buttons.h"
 #include "rt/combobox.h"
 #include "rt/filesystem_lists.h"
@@ -132,7 +133,6 @@ private:
     void AddFileButtonsLoop(bool selectedOnly);
     void AfterAdding();
     void ApplyAddButtonRule();
-    void EnterFolder(const std::string& folder);
     void SetCount();
     void ShowHelp();
 
@@ -142,6 +142,7 @@ private:
     int addingRuns_ = 0;
     int shownCount_ = 0;       // what lblFiles shows
     DWORD countShownAt_ = 0;   // tick count when it last changed
+    FolderPanes panes_;
 };
 
 }  // namespace filelist

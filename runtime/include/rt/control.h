@@ -34,6 +34,13 @@ struct ControlDesign {
         d.visible = false;
         return d;
     }
+    // In a font of its own (points), not the form's.
+    ControlDesign WithFont(std::string name, float points) const {
+        ControlDesign d = *this;
+        d.fontName = std::move(name);
+        d.fontSize = points;
+        return d;
+    }
     // Positioned inside a frame.
     ControlDesign In(const Control& frame) const {
         ControlDesign d = *this;
@@ -51,6 +58,8 @@ struct ControlDesign {
     bool enabled = true;
     bool visible = true;
     bool bold = false;
+    std::string fontName;  // "": the form's font
+    float fontSize = 0;
     const Control* container = nullptr;
 };
 
@@ -81,9 +90,21 @@ public:
     bool SetWidth(int twips);
     bool SetHeight(int twips);
     bool Move(int left, int top, int width, int height);
+    // Where a design's rectangle starts in its parent window, in twips: the
+    // offsets of the frames around it added, up to the hosting container.
+    static POINT OriginInParent(const ControlDesign& d);
+    // The container whose window holds a design's control, or null when the
+    // form's window does.
+    static const Control* Host(const ControlDesign& d);
 
     std::string Caption() const;
     void SetCaption(const std::string& text);
+
+    // Whether Tab stops at the control (at first: designed with a tab index).
+    bool TabStop() const;
+    void SetTabStop(bool on);
+    std::string ToolTip() const { return design_.toolTip; }
+    void SetToolTip(const std::string& text);
 
 protected:
     friend class Form;
@@ -101,6 +122,11 @@ protected:
         handled = false;
         return 0;
     }
+    // A scroll request (SB_LINEUP ...) this control sent to its parent.
+    virtual void OnScroll(int request) { (void)request; }
+    // A container whose window is the parent of the controls placed in it
+    // (a picture box), rather than one merely drawn behind them (a frame).
+    virtual bool HostsChildren() const { return false; }
 
     // Puts proc in front of the control's window procedure; proc finds the
     // control with Subclassed(hwnd) and hands on with CallBase.
