@@ -1,6 +1,7 @@
 #include "rt/picture.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -86,6 +87,41 @@ HANDLE FromOleHandle(OLE_HANDLE h) { return reinterpret_cast<HANDLE>(static_cast
 bool WriteAll(HANDLE file, const void* data, DWORD size) {
     DWORD written = 0;
     return WriteFile(file, data, size, &written, nullptr) && written == size;
+}
+
+struct Bytes {
+    const void* data;
+    DWORD size;
+};
+
+// Writes beside the target and then puts the new file in its place, so a
+// write that fails part-way (a full disk) leaves an existing target whole. A
+// target that cannot be written (read-only, locked) is refused first.
+bool WriteReplacing(const std::string& path, std::initializer_list<Bytes> parts) {
+    HANDLE target = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (target != INVALID_HANDLE_VALUE) {
+        CloseHandle(target);
+    } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+        return false;
+    }
+    const size_t slash = path.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    char temporary[MAX_PATH];
+    if (!GetTempFileNameA(folder.c_str(), "bmp", 0, temporary)) return false;
+    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool ok = file != INVALID_HANDLE_VALUE;
+    for (const Bytes& part : parts) ok = ok && WriteAll(file, part.data, part.size);
+    DWORD error = ok ? 0 : GetLastError();
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (ok && !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        ok = false;
+        error = GetLastError();
+    }
+    if (!ok) {
+        DeleteFileA(temporary);
+        SetLastError(error);
+    }
+    return ok;
 }
 
 }  // namespace
@@ -242,17 +278,9 @@ bool Picture::SaveAsBitmap(const std::string& path) const {
     fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
     fileHeader.bfSize = fileHeader.bfOffBits + header.biSizeImage;
 
-    bool ok = false;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD error = GetLastError();
-    if (file != INVALID_HANDLE_VALUE) {
-        ok = WriteAll(file, &fileHeader, sizeof fileHeader) && WriteAll(file, &header, sizeof header) &&
-             WriteAll(file, bits, header.biSizeImage);
-        error = GetLastError();
-        CloseHandle(file);
-        // No half-written file is left behind under the name asked for.
-        if (!ok) DeleteFileA(path.c_str());
-    }
+    const bool ok = WriteReplacing(path, {{&fileHeader, sizeof fileHeader}, {&header, sizeof header},
+                                          {bits, header.biSizeImage}});
+    const DWORD error = GetLastError();
     SelectObject(dc, old);
     DeleteObject(dib);
     DeleteDC(dc);

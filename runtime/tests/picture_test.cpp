@@ -157,4 +157,28 @@ TEST(Picture, ASaveThatCannotBeWrittenFailsWithTheReasonAndLeavesNoFile) {
     EXPECT_EQ(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
+// The new bitmap is written beside the old file and then takes its place: a
+// read-only target keeps its bytes, a writable one is replaced whole, and no
+// temporary file is left in the folder.
+TEST(Picture, ASaveOverAnExistingFileReplacesItWholeOrNotAtAll) {
+    testkit::TempFolder dir;
+    dir.Write("a.bmp", testkit::BmpBytes(testkit::BlockPattern(8, 8)));
+    rt::Picture p = rt::Picture::Load(dir / "a.bmp");
+    ASSERT_TRUE(p.IsLoaded());
+    dir.Write("old.bmp", "old bytes");
+    dir.Write("locked.bmp", "locked bytes");
+    SetFileAttributesA((dir / "locked.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
+
+    EXPECT_TRUE(p.SaveAsBitmap(dir / "old.bmp"));
+    EXPECT_EQ(testkit::MaxChannelDifference(testkit::ReadBmp24(dir / "old.bmp"), testkit::ReadBmp24(dir / "a.bmp")), 0);
+    EXPECT_FALSE(p.SaveAsBitmap(dir / "locked.bmp"));
+    EXPECT_EQ(ReadAll(dir / "locked.bmp"), "locked bytes");
+    SetFileAttributesA((dir / "locked.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    WIN32_FIND_DATAA found;
+    HANDLE listing = FindFirstFileA((dir / "*.tmp").c_str(), &found);
+    EXPECT_EQ(listing, INVALID_HANDLE_VALUE) << found.cFileName;
+    if (listing != INVALID_HANDLE_VALUE) FindClose(listing);
+}
+
 }  // namespace
