@@ -7,12 +7,16 @@
 
 namespace filelist {
 
+void ReportStartFailure() {
+    rt::Error err = rt::LastError();
+    rt::Beep();
+    rt::MsgBox("Error loading main form: " + err.description, MB_ICONSTOP | MB_OK, rt::AppTitle() + " : Error");
+}
+
 bool StartListProgram(ListWindow& window, const std::string& commandLine) {
     window.Show();
     if (!window.IsLoaded()) {
-        rt::Error err = rt::LastError();
-        rt::Beep();
-        rt::MsgBox("Error loading main form: " + err.description, MB_ICONSTOP | MB_OK, rt::AppTitle() + " : Error");
+        ReportStartFailure();
         return false;
     }
     window.Refresh();
