@@ -62,7 +62,6 @@ frmAbout::frmAbout()
     btnAboutClose.Click = [this] { btnAboutClose_Click(); };
     imgAboutIcon.DblClick = [this] { imgAboutIcon_DblClick(); };
     picture_ = MakeAboutPicture();
-    imgAboutIcon.SetPicture(picture_);
 }
 
 frmAbout::~frmAbout() {
@@ -71,6 +70,7 @@ frmAbout::~frmAbout() {
 }
 
 void frmAbout::Form_Load() {
+    imgAboutIcon.SetPicture(picture_);
     SetCaption("About " + rt::AppTitle());
     lblAboutName.SetCaption(rt::AppTitleWithVersion());
     lblAboutProduct.SetCaption(rt::AppDescription());

@@ -74,15 +74,26 @@ bool Control::HasFocus() const {
     return hwnd_ && (focus == hwnd_ || IsChild(hwnd_, focus));
 }
 
+POINT Control::OriginInParent(const ControlDesign& d) {
+    POINT p{d.left, d.top};
+    for (const Control* c = d.container; c && !c->HostsChildren(); c = c->design_.container) {
+        p.x += c->design_.left;
+        p.y += c->design_.top;
+    }
+    return p;
+}
+
+const Control* Control::Host(const ControlDesign& d) {
+    const Control* c = d.container;
+    while (c && !c->HostsChildren()) c = c->design_.container;
+    return c;
+}
+
 void Control::ApplyGeometry() {
     if (!hwnd_) return;
-    int left = design_.left, top = design_.top;
-    for (const Control* c = design_.container; c; c = c->design_.container) {
-        left += c->design_.left;
-        top += c->design_.top;
-    }
-    SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(design_.width),
-                 TwipsToPixelsY(design_.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT origin = OriginInParent(design_);
+    SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(origin.x), TwipsToPixelsY(origin.y),
+                 TwipsToPixelsX(design_.width), TwipsToPixelsY(design_.height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Control::SetWidth(int twips) { return Move(design_.left, design_.top, twips, design_.height); }

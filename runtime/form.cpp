@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "rt/events.h"
 #include "rt/program_icon.h"
@@ -95,12 +96,8 @@ void Form::Place(Control& c, const ControlDesign& d) {
 }
 
 RECT Form::ControlRect(const ControlDesign& d) const {
-    int left = d.left, top = d.top;
-    for (const Control* c = d.container; c; c = c->design_.container) {
-        left += c->design_.left;
-        top += c->design_.top;
-    }
-    RECT r{TwipsToPixelsX(left), TwipsToPixelsY(top), 0, 0};
+    POINT origin = Control::OriginInParent(d);
+    RECT r{TwipsToPixelsX(origin.x), TwipsToPixelsY(origin.y), 0, 0};
     r.right = r.left + TwipsToPixelsX(d.width);
     r.bottom = r.top + TwipsToPixelsY(d.height);
     return r;
@@ -140,24 +137,47 @@ void Form::CreateControls() {
         int tb = b.second.tabIndex < 0 ? 1 << 30 : b.second.tabIndex;
         return ta < tb;
     });
-    int id = kFirstControlId;
-    for (auto& [c, d] : order) {
-        c->design_ = d;
-        c->hwnd_ = c->Create(hwnd_, ControlRect(d), id++);
-        if (!c->hwnd_) continue;
-        byHwnd_[c->hwnd_] = c;
-        SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Font(d.bold)), FALSE);
-        if (!d.toolTip.empty()) {
-            TOOLINFOA ti{};
-            ti.cbSize = TTTOOLINFOA_V1_SIZE;
-            ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            ti.hwnd = hwnd_;
-            ti.uId = reinterpret_cast<UINT_PTR>(c->hwnd_);
-            ti.lpszText = const_cast<char*>(d.toolTip.c_str());
-            SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    // The controls a picture box holds are made inside its window, so
+    // right after it.
+    std::unordered_map<const Control*, std::vector<size_t>> hosted;
+    std::vector<size_t> onForm;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (const Control* host = Control::Host(order[i].second)) {
+            hosted[host].push_back(i);
+        } else {
+            onForm.push_back(i);
         }
-        c->OnCreated();
     }
+    int id = kFirstControlId;
+    std::function<void(size_t)> create = [&](size_t i) {
+        auto& [c, d] = order[i];
+        CreateControl(*c, d, id++);
+        auto it = hosted.find(c);
+        if (it == hosted.end()) return;
+        for (size_t child : it->second) create(child);
+    };
+    for (size_t i : onForm) create(i);
+}
+
+void Form::CreateControl(Control& c, const ControlDesign& d, int id) {
+    c.design_ = d;
+    const Control* host = Control::Host(d);
+    HWND parent = host ? host->hwnd_ : hwnd_;
+    if (!parent) return;
+    c.hwnd_ = c.Create(parent, ControlRect(d), id);
+    if (!c.hwnd_) return;
+    byHwnd_[c.hwnd_] = &c;
+    SendMessageA(c.hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Font(d.bold)), FALSE);
+    if (!d.toolTip.empty()) {
+        TOOLINFOA ti{};
+        ti.cbSize = TTTOOLINFOA_V1_SIZE;
+        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        ti.hwnd = hwnd_;
+        ti.uId = reinterpret_cast<UINT_PTR>(c.hwnd_);
+        ti.lpszText = const_cast<char*>(d.toolTip.c_str());
+        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    c.OnCreated();
 }
 
 void Form::Show() { ShowOver(GetActiveWindow()); }
@@ -355,6 +375,12 @@ LRESULT Form::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_NOTIFY:
         return OnNotify(reinterpret_cast<NMHDR*>(lp));
+    case WM_HSCROLL:
+    case WM_VSCROLL: {
+        auto it = byHwnd_.find(reinterpret_cast<HWND>(lp));
+        if (it != byHwnd_.end()) it->second->OnScroll(LOWORD(wp));
+        return 0;
+    }
     case WM_ACTIVATE:
         // The focus comes back to the control that had it (after a message
         // box, another window), as in the platform's dialogs.

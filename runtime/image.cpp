@@ -1,23 +1,220 @@
 #include "rt/image.h"
 
+#include <windowsx.h>
+
+#include <cmath>
+
+#include "rt/form.h"
+#include "rt/screen.h"
+
 namespace rt {
+namespace {
+
+constexpr char kImageClass[] = "FileToolsImage";
+
+void RegisterImageClass() {
+    static bool done = false;
+    if (done) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kImageClass;
+    done = RegisterClassExA(&wc) != 0;
+}
+
+int ToPixelsX(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
+int ToPixelsY(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
+
+// Behind the picture lies whatever the parent paints as its background.
+void EraseWithParentBackground(HWND hwnd, HDC dc) {
+    HWND parent = GetParent(hwnd);
+    POINT origin{0, 0};
+    MapWindowPoints(hwnd, parent, &origin, 1);
+    POINT old;
+    OffsetWindowOrgEx(dc, origin.x, origin.y, &old);
+    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SetWindowOrgEx(dc, old.x, old.y, nullptr);
+}
+
+}  // namespace
 
 HWND Image::Create(HWND parent, const RECT& rect, int id) {
-    return CreateChild("STATIC", SS_BITMAP | SS_NOTIFY | SS_REALSIZECONTROL, 0, parent, rect, id);
+    RegisterImageClass();
+    return CreateChild(kImageClass, 0, style_.border ? WS_EX_CLIENTEDGE : 0, parent, rect, id);
 }
 
 void Image::OnCreated() {
-    if (bitmap_) SendMessageA(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_));
-    ApplyGeometry();
+    Subclass(&Image::Proc);
+    left_ = static_cast<float>(design_.left);
+    top_ = static_cast<float>(design_.top);
+    width_ = static_cast<float>(design_.width);
+    height_ = static_cast<float>(design_.height);
+    if (!stretch_) FitToPicture();
+    Place();
 }
 
-void Image::SetPicture(HBITMAP bitmap) {
-    bitmap_ = bitmap;
-    if (hwnd_) OnCreated();
+void Image::ResetToDesign() {
+    picture_ = Picture();
+    stretch_ = style_.stretch;
+    pressed_ = false;
 }
 
-void Image::OnCommand(int code) {
-    if (code == STN_DBLCLK && DblClick) DblClick();
+bool Image::LoadPicture(const std::string& path) {
+    Picture loaded = Picture::Load(path);
+    if (!loaded.IsLoaded()) return false;
+    SetPicture(std::move(loaded));
+    return true;
+}
+
+void Image::SetPicture(Picture picture) {
+    picture_ = std::move(picture);
+    if (!hwnd_) return;
+    if (!stretch_) FitToPicture();
+    Place();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Image::SetPicture(HBITMAP bitmap) { SetPicture(Picture::FromBitmap(bitmap)); }
+
+void Image::SetStretch(bool on) {
+    if (stretch_ == on) return;
+    stretch_ = on;
+    if (!hwnd_) return;
+    if (!stretch_) FitToPicture();
+    Place();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// Without stretching the control takes the picture's natural size and its
+// border; an empty control keeps its size.
+void Image::FitToPicture() {
+    if (!picture_.IsLoaded()) return;
+    float border = 0, borderDown = 0;
+    if (hwnd_) {
+        RECT frame{0, 0, 0, 0};
+        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+        border = static_cast<float>((frame.right - frame.left) * TwipsPerPixelX());
+        borderDown = static_cast<float>((frame.bottom - frame.top) * TwipsPerPixelY());
+    }
+    width_ = picture_.WidthTwips() + border;
+    height_ = picture_.HeightTwips() + borderDown;
+}
+
+void Image::Place() {
+    design_.left = static_cast<int>(std::lround(left_));
+    design_.top = static_cast<int>(std::lround(top_));
+    design_.width = static_cast<int>(std::lround(width_));
+    design_.height = static_cast<int>(std::lround(height_));
+    if (!hwnd_) return;
+    // Frames between the control and its parent window add their offsets.
+    POINT origin = OriginInParent(design_);
+    float left = left_ + static_cast<float>(origin.x - design_.left);
+    float top = top_ + static_cast<float>(origin.y - design_.top);
+    SetWindowPos(hwnd_, nullptr, ToPixelsX(left), ToPixelsY(top), ToPixelsX(width_), ToPixelsY(height_),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Image::SetLeft(float twips) { Move(twips, top_, width_, height_); }
+void Image::SetTop(float twips) { Move(left_, twips, width_, height_); }
+bool Image::SetWidth(float twips) { return Move(left_, top_, twips, height_); }
+bool Image::SetHeight(float twips) { return Move(left_, top_, width_, twips); }
+
+bool Image::Move(float left, float top, float width, float height) {
+    if (width < 0 || height < 0) return false;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    Place();
+    if (hwnd_ && stretch_) InvalidateRect(hwnd_, nullptr, TRUE);
+    return true;
+}
+
+void Image::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (picture_.IsLoaded()) {
+        RECT dest = client;
+        if (!stretch_) {
+            SIZE natural = picture_.SizePixels();
+            dest.right = natural.cx;
+            dest.bottom = natural.cy;
+        }
+        picture_.Draw(dc, dest);
+    }
+    EndPaint(hwnd_, &ps);
+}
+
+LRESULT CALLBACK Image::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<Image*>(Subclassed(hwnd));
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    try {
+        return self->OnMessage(msg, wp, lp);
+    } catch (...) {
+        // A handler's failure ends that handler, never the program.
+        return 0;
+    }
+}
+
+LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        EraseWithParentBackground(hwnd_, reinterpret_cast<HDC>(wp));
+        return TRUE;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
+        if (button == 1) {
+            pressed_ = true;
+            SetCapture(hwnd_);
+        }
+        if (MouseDown) {
+            float x = static_cast<float>(GET_X_LPARAM(lp) * TwipsPerPixelX());
+            float y = static_cast<float>(GET_Y_LPARAM(lp) * TwipsPerPixelY());
+            auto handler = MouseDown;  // the handler may unload the form
+            handler(button, ShiftState(), x, y);
+        }
+        return 0;
+    }
+    case WM_LBUTTONUP: {
+        if (!pressed_) return 0;
+        pressed_ = false;
+        ReleaseCapture();
+        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        // As with the platform's buttons, a press released outside is no click.
+        if (PtInRect(&client, p) && Click) {
+            auto handler = Click;
+            handler();
+        }
+        return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+        if (DblClick) {
+            auto handler = DblClick;
+            handler();
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        break;
+    case WM_NCDESTROY:
+        // The window goes with its form: the next load starts from the design.
+        ResetToDesign();
+        break;
+    }
+    return CallBase(msg, wp, lp);
 }
 
 }  // namespace rt

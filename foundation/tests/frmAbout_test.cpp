@@ -49,12 +49,10 @@ TEST(frmAbout, IsAFixedDialogOfTheDesignedSize) {
     LONG style = GetWindowLongA(w, GWL_STYLE);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_TRUE(style & WS_SYSMENU);  // the close box
-    BITMAP picture{};
-    HBITMAP shown = reinterpret_cast<HBITMAP>(SendMessageA(about.imgAboutIcon.hwnd(), STM_GETIMAGE, IMAGE_BITMAP, 0));
-    ASSERT_TRUE(shown);
-    GetObjectA(shown, sizeof picture, &picture);
-    EXPECT_EQ(picture.bmWidth, 80);
-    EXPECT_EQ(picture.bmHeight, 161);
+    ASSERT_TRUE(about.imgAboutIcon.HasPicture());
+    SIZE picture = about.imgAboutIcon.GetPicture().SizePixels();
+    EXPECT_EQ(picture.cx, 80);
+    EXPECT_EQ(picture.cy, 161);
 }
 
 void PostKey(HWND to, WPARAM key) {

@@ -34,7 +34,7 @@ struct ControlDesign {
         d.visible = false;
         return d;
     }
-    // Positioned inside a frame.
+    // Positioned inside a frame, or inside a picture box that holds it.
     ControlDesign In(const Control& frame) const {
         ControlDesign d = *this;
         d.container = &frame;
@@ -101,6 +101,17 @@ protected:
         handled = false;
         return 0;
     }
+    // A scroll request (SB_LINEUP ...) this control sent to its parent.
+    virtual void OnScroll(int request) { (void)request; }
+    // A container whose window is the parent of the controls placed in it
+    // (a picture box), rather than one merely drawn behind them (a frame).
+    virtual bool HostsChildren() const { return false; }
+    // Where a design's rectangle starts in its parent window, in twips: the
+    // offsets of the frames around it added, up to the hosting container.
+    static POINT OriginInParent(const ControlDesign& d);
+    // The container whose window holds a design's control, or null when the
+    // form's window does.
+    static const Control* Host(const ControlDesign& d);
 
     // Puts proc in front of the control's window procedure; proc finds the
     // control with Subclassed(hwnd) and hands on with CallBase.

@@ -100,6 +100,7 @@ private:
     LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnNotify(NMHDR* hdr);
     void CreateControls();
+    void CreateControl(Control& c, const ControlDesign& d, int id);
     // Unloading resets the controls to their design; the destructor must not.
     void Destroy(bool resetControls = true);
     RECT ControlRect(const ControlDesign& d) const;

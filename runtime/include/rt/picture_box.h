@@ -1,0 +1,43 @@
+#pragma once
+// The picture box: a coloured rectangle that holds other controls (placed
+// with ControlDesign::In) and clips them, with an optional border and a
+// click event.
+#include <functional>
+
+#include "rt/control.h"
+
+namespace rt {
+
+struct PictureBoxStyle {
+    COLORREF backColor = GetSysColor(COLOR_BTNFACE);
+    bool border = false;  // fixed single: 2 pixels on each side
+};
+
+class PictureBox : public Control {
+public:
+    PictureBox() = default;
+    explicit PictureBox(PictureBoxStyle style) : style_(style), backColor_(style.backColor) {}
+    ~PictureBox() override;
+
+    COLORREF BackColor() const { return backColor_; }
+    void SetBackColor(COLORREF color);
+
+    std::function<void()> Click;
+
+protected:
+    HWND Create(HWND parent, const RECT& rect, int id) override;
+    void OnCreated() override;
+    bool HostsChildren() const override { return true; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    void SetBrush();
+
+    PictureBoxStyle style_;
+    COLORREF backColor_ = GetSysColor(COLOR_BTNFACE);
+    HBRUSH brush_ = nullptr;
+    bool pressed_ = false;
+};
+
+}  // namespace rt

@@ -1,0 +1,115 @@
+#include "rt/picture_box.h"
+
+#include "rt/form.h"
+
+namespace rt {
+namespace {
+
+constexpr char kPictureBoxClass[] = "FileToolsPictureBox";
+
+void RegisterPictureBoxClass() {
+    static bool done = false;
+    if (done) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kPictureBoxClass;
+    done = RegisterClassExA(&wc) != 0;
+}
+
+}  // namespace
+
+PictureBox::~PictureBox() {
+    if (brush_) DeleteObject(brush_);
+}
+
+HWND PictureBox::Create(HWND parent, const RECT& rect, int id) {
+    RegisterPictureBoxClass();
+    // Its controls take part in the form's tab order; it paints beneath them
+    // so that transparent labels show its colour.
+    DWORD ex = WS_EX_CONTROLPARENT | (style_.border ? WS_EX_CLIENTEDGE : 0);
+    return CreateChild(kPictureBoxClass, WS_CLIPSIBLINGS, ex, parent, rect, id);
+}
+
+void PictureBox::OnCreated() {
+    Subclass(&PictureBox::Proc);
+    SetBrush();
+}
+
+void PictureBox::SetBrush() {
+    if (brush_) DeleteObject(brush_);
+    brush_ = CreateSolidBrush(backColor_);
+}
+
+void PictureBox::SetBackColor(COLORREF color) {
+    if (color == backColor_) return;
+    backColor_ = color;
+    if (!hwnd_) return;
+    SetBrush();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+LRESULT CALLBACK PictureBox::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<PictureBox*>(Subclassed(hwnd));
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    try {
+        return self->OnMessage(msg, wp, lp);
+    } catch (...) {
+        // A handler's failure ends that handler, never the program.
+        return 0;
+    }
+}
+
+LRESULT PictureBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        FillRect(reinterpret_cast<HDC>(wp), &client, brush_);
+        return TRUE;
+    }
+    case WM_LBUTTONDOWN:
+        pressed_ = true;
+        SetCapture(hwnd_);
+        return 0;
+    case WM_LBUTTONUP: {
+        if (!pressed_) return 0;
+        pressed_ = false;
+        ReleaseCapture();
+        POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        if (PtInRect(&client, p) && Click) {
+            auto handler = Click;  // the handler may unload the form
+            handler();
+        }
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        break;
+    // What the controls inside report goes to the form, as if they sat on it.
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+        if (form_ && form_->hwnd()) return SendMessageA(form_->hwnd(), msg, wp, lp);
+        break;
+    case WM_NCDESTROY:
+        // The window goes with its form: the next load starts from the design.
+        backColor_ = style_.backColor;
+        pressed_ = false;
+        break;
+    }
+    return CallBase(msg, wp, lp);
+}
+
+}  // namespace rt
