@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "filelist/list_pictures.h"
 #include "foundation/main_window.h"
 #include "rt/app.h"
 #include "rt/events.h"
@@ -15,8 +16,8 @@ std::vector<std::string> StandardPatterns() {
 
 std::vector<rt::ToolButton> AddButtons() {
     return {
-        {"Add All", "AddAll", "Add All Files", rt::Picture::AddAll, false},
-        {"Add", "Add", "Add Selected Files", rt::Picture::Add, false},
+        {"Add All", "AddAll", "Add All Files", filelist::DrawAddAll, false},
+        {"Add", "Add", "Add Selected Files", filelist::DrawAdd, false},
     };
 }
 
@@ -28,19 +29,19 @@ rt::FormDesign WindowDesign() {
     d.clientHeight = 5835;
     d.border = rt::Border::Sizable;
     d.keyPreview = true;
-    d.programIcon = true;
+    d.icon = DrawListIcon;
     return d;
 }
 
 std::vector<rt::ToolButton> MainButtons(const std::vector<rt::ToolButton>& actions) {
     std::vector<rt::ToolButton> b = {
-        {"Remove All", "RemoveAll", "Remove All", rt::Picture::RemoveAll, false},
-        {"Remove", "Remove", "Remove Selected Items", rt::Picture::Remove, false},
+        {"Remove All", "RemoveAll", "Remove All", filelist::DrawRemoveAll, false},
+        {"Remove", "Remove", "Remove Selected Items", filelist::DrawRemove, false},
         rt::ToolButton::Separator(),
-        {"Load", "Load", "Load File List", rt::Picture::Load, true},
-        {"Save", "Save", "Save File List", rt::Picture::Save, false},
+        {"Load", "Load", "Load File List", filelist::DrawLoad, true},
+        {"Save", "Save", "Save File List", filelist::DrawSave, false},
         rt::ToolButton::Separator(),
-        {"Help", "Help", "Help", rt::Picture::Help, true},
+        {"Help", "Help", "Help", filelist::DrawHelp, true},
     };
     b.insert(b.end(), actions.begin(), actions.end());
     return b;
@@ -54,12 +55,12 @@ std::vector<rt::ColumnHeader> Columns(const rt::ColumnHeader& third) {
 
 ListWindow::ListWindow(ListWindowVariant variant)
     : rt::Form(WindowDesign()),
-      lblForm{rt::Label(true), rt::Label(false)},
+      lblForm{rt::Label({.autoSize = true}), rt::Label()},
       cmbFilter(variant.patterns),
-      tbDir({{"Browse", "Browse", "Select Directory", rt::Picture::Browse, true},
-             {"Input", "Input", "Manually Input Path", rt::Picture::Input, true}}),
+      tbDir({{"Browse", "Browse", "Select Directory", filelist::DrawBrowse, true},
+             {"Input", "Input", "Manually Input Path", filelist::DrawInput, true}}),
       tbfile(variant.fileButtons),
-      lblFiles(true),
+      lblFiles({.autoSize = true}),
       lv1(Columns(variant.thirdColumn)),
       tbMain(MainButtons(variant.actionButtons)),
       mnuPopupMenu("PopupMenu", {{"Open", [this] { mnuitemOpen_Click(); }},

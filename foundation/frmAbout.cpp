@@ -51,7 +51,8 @@ HBITMAP MakeAboutPicture() {
 }  // namespace
 
 frmAbout::frmAbout()
-    : rt::Form(rt::DialogDesign("", 5250, 3450, rt::Border::FixedDialog)), lblAboutName(true), lblAboutProduct(true),
+    : rt::Form(rt::DialogDesign("", 5250, 3450, rt::Border::FixedDialog)), lblAboutName({.autoSize = true}),
+      lblAboutProduct({.autoSize = true}),
       txtAboutDisclaimer({true, true, 0}) {
     Place(imgAboutIcon, {120, 120, 1260, 2475});
     Place(lblAboutName, {1590, 120, 0, 0, "Title", -1, "Product Title"});

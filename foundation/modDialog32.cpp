@@ -13,11 +13,13 @@ constexpr DWORD kFileBufferSize = 1020;
 constexpr DWORD kFileTitleSize = 255;
 constexpr DWORD kFolderPathSize = 512;
 
-// The 76-byte record of the platforms before Windows 2000 (the request
-// ends at lpTemplateName there).
-constexpr DWORD kFileRequestSize = 76;
-static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == kFileRequestSize);
+// The record of the platforms before Windows 2000: the request ends at
+// lpTemplateName there (76 bytes in the 32-bit build).
+constexpr DWORD kFileRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(kFileRequestSize == 76);
 static_assert(sizeof(SHELLEXECUTEINFOA) == 60);
+#endif
 
 constexpr DWORD kOpenFlags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
 constexpr DWORD kOpenExplorerFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;

@@ -2,6 +2,8 @@
 
 #include "filelist/file_ending.h"
 #include "lumatra/frmSettings.h"
+#include "lumatra/frmSlide.h"
+#include "lumatra/lumatra_pictures.h"
 
 namespace lumatra {
 
@@ -11,8 +13,8 @@ filelist::ListWindowVariant LumatraVariant() {
     v.thirdColumn = {"Type", "Type", 750};
     v.thirdCell = filelist::TypeCellText;
     v.fileButtons = filelist::AddButtons();
-    v.actionButtons = {{"Settings", "Settings", "Slide Show Settings", rt::Picture::Settings, true},
-                       {"Slide Show", "SlideShow", "Begin Slide Show", rt::Picture::SlideShow, true}};
+    v.actionButtons = {{"Settings", "Settings", "Slide Show Settings", DrawSettings, true},
+                       {"Slide Show", "SlideShow", "Begin Slide Show", DrawSlideShow, true}};
     v.patterns = {"*.jpg;*.gif;*.bmp", "*.jpg", "*.gif", "*.bmp", "*.ico;*.cur", "*.wmf;*.emf", "*.*"};
     v.listCaption = "Slide Show Files -";
     v.listCaptionWidth = 1620;
@@ -37,6 +39,10 @@ void frmLumatra::ShowSettings() {
     dialog.ShowModal();
 }
 
-void frmLumatra::ShowSlides() {}
+// A new show window each time: its load reads the settings of this moment.
+void frmLumatra::ShowSlides() {
+    frmSlide show(lv1);
+    show.ShowModal();
+}
 
 }  // namespace lumatra

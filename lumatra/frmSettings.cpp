@@ -1,5 +1,6 @@
 #include "lumatra/frmSettings.h"
 
+#include "filelist/list_pictures.h"
 #include "lumatra/modCommand.h"
 #include "lumatra/stored_settings.h"
 
@@ -24,8 +25,8 @@ void LoadBox(rt::CheckBox& box, const char* key, int defaultValue) {
 frmSettings::frmSettings()
     : rt::Form(SettingsDesign()),
       HScroll_Delay(rt::ScrollBarKind::Horizontal),
-      tbMain({{"Cancel", "Cancel", "Cancel", rt::Picture::Cancel, true},
-              {"Apply", "Apply", "Apply Settings", rt::Picture::Apply, true}}) {
+      tbMain({{"Cancel", "Cancel", "Cancel", filelist::DrawCancel, true},
+              {"Apply", "Apply", "Apply Settings", filelist::DrawApply, true}}) {
     // left, top, width, height, caption, tab index
     Place(lblDelay, {180, 180, 1455, 195, "Cycle Delay:", 5});
     Place(HScroll_Delay, {180, 420, 2415, 195, "", 0});

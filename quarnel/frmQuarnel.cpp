@@ -1,8 +1,10 @@
 #include "quarnel/frmQuarnel.h"
 
+#include "filelist/list_pictures.h"
 #include "filelist/modFileScan.h"
 #include "filelist/row_cells.h"
 #include "quarnel/frmSettings.h"
+#include "quarnel/quarnel_pictures.h"
 #include "rt/convert.h"
 #include "rt/events.h"
 
@@ -14,8 +16,8 @@ filelist::ListWindowVariant QuarnelVariant() {
     v.thirdColumn = {"Attrib", "Attrib", 750};
     v.thirdCell = filelist::AttributeLetters;
     v.fileButtons = filelist::AddButtons();
-    v.fileButtons.push_back({"Add Recurse", "Recurse", "Recurse Directory and Add Files", rt::Picture::Recurse, true});
-    v.actionButtons = {{"Set Attributes", "Attrib", "Set File Attributes", rt::Picture::Attrib, true}};
+    v.fileButtons.push_back({"Add Recurse", "Recurse", "Recurse Directory and Add Files", filelist::DrawRecurse, true});
+    v.actionButtons = {{"Set Attributes", "Attrib", "Set File Attributes", DrawAttrib, true}};
     v.patterns = filelist::StandardPatterns();
     v.listCaption = "File List -";
     v.listCaptionWidth = 885;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "filelist/list_pictures.h"
 #include "foundation/modDialog32.h"
 #include "quarnel/modFilemcd.h"
 #include "rt/app.h"
@@ -20,10 +21,10 @@ namespace quarnel {
 frmSettings::frmSettings(frmQuarnel& listWindow)
     : rt::Form(rt::DialogDesign("Attribute Parameters", 3930, 4965, rt::Border::FixedSingle)),
       optDate{rt::OptionButton(false, true), rt::OptionButton(true)},
-      tbDir({{"Browse", "Browse", "Select Master File", rt::Picture::Browse, true}}),
-      tbMain({{"Cancel", "Cancel", "Cancel", rt::Picture::Cancel, true},
+      tbDir({{"Browse", "Browse", "Select Master File", filelist::DrawBrowse, true}}),
+      tbMain({{"Cancel", "Cancel", "Cancel", filelist::DrawCancel, true},
               rt::ToolButton::Separator(),
-              {"Proceed !", "Apply", "Proceed With Set File Attributes", rt::Picture::Apply, true}}),
+              {"Proceed !", "Apply", "Proceed With Set File Attributes", filelist::DrawApply, true}}),
       listWindow_(listWindow) {
     // left, top, width, height, caption, tab index; the date group inside Frame1
     Place(lblSettings, {180, 180, 3555, 615,

@@ -34,7 +34,9 @@ bool IsStorableDate(const SYSTEMTIME& date) {
 }
 
 constexpr DWORD kSecurityAttributesLength = sizeof(SECURITY_ATTRIBUTES);
+#ifndef _WIN64
 static_assert(kSecurityAttributesLength == 12, "the 32-bit record");
+#endif
 
 }  // namespace
 

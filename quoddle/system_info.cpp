@@ -6,7 +6,9 @@ namespace modWin32Api {
 
 std::string GetWindowsVersion() {
     OSVERSIONINFOA info{};
+#ifndef _WIN64
     static_assert(sizeof info == 148, "the platform's version record");
+#endif
     info.dwOSVersionInfoSize = sizeof info;
     if (!GetVersionExA(&info)) return "WIN32";
     if (info.dwPlatformId == VER_PLATFORM_WIN32_NT) return "NT";

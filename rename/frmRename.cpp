@@ -2,6 +2,7 @@
 
 #include "filelist/file_ending.h"
 #include "rename/frmSettings.h"
+#include "rename/rename_pictures.h"
 
 namespace renamer {
 
@@ -11,7 +12,7 @@ filelist::ListWindowVariant RenameVariant() {
     v.thirdColumn = {"Type", "Type", 750};
     v.thirdCell = filelist::TypeCellText;
     v.fileButtons = filelist::AddButtons();
-    v.actionButtons = {{"Rename", "Rename", "Rename Files", rt::Picture::Rename, true}};
+    v.actionButtons = {{"Rename", "Rename", "Rename Files", DrawRename, true}};
     v.patterns = filelist::StandardPatterns();
     v.listCaption = "Files To Rename -";
     v.listCaptionWidth = 1650;

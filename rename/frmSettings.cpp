@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "filelist/list_pictures.h"
 #include "rename/frmRename.h"
 #include "rename/rename_checks.h"
 #include "rename/rename_run.h"
@@ -15,8 +16,8 @@ namespace renamer {
 frmSettings::frmSettings(frmRename& list)
     : rt::Form(rt::DialogDesign("Rename Parameters", 3270, 2520, rt::Border::FixedSingle)),
       txtStartNumber(rt::TextBoxStyle{.maxLength = 7}),
-      tbMain({{"Cancel", "Cancel", "Cancel", rt::Picture::Cancel, true},
-              {"Proceed !", "Apply", "Proceed With Rename", rt::Picture::Apply, true}}),
+      tbMain({{"Cancel", "Cancel", "Cancel", filelist::DrawCancel, true},
+              {"Proceed !", "Apply", "Proceed With Rename", filelist::DrawApply, true}}),
       list_(list) {
     // left, top, width, height, caption, tab index
     Place(lblSettings[2],

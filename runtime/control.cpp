@@ -118,4 +118,20 @@ void Control::SetCaption(const std::string& text) {
     if (hwnd_) SetWindowTextA(hwnd_, text.c_str());
 }
 
+bool Control::TabStop() const {
+    if (!hwnd_) return design_.tabIndex >= 0;
+    return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_TABSTOP) != 0;
+}
+
+void Control::SetTabStop(bool on) {
+    if (!hwnd_) return;
+    LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    SetWindowLongPtrA(hwnd_, GWL_STYLE, on ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+}
+
+void Control::SetToolTip(const std::string& text) {
+    design_.toolTip = text;
+    if (hwnd_ && form_) form_->SetControlToolTip(hwnd_, text);
+}
+
 }  // namespace rt

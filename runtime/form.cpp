@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "rt/events.h"
-#include "rt/program_icon.h"
+#include "rt/mouse.h"
 #include "rt/screen.h"
 
 namespace rt {
@@ -33,32 +33,61 @@ void RegisterFormClass() {
     done = true;
 }
 
-// "MS Sans Serif" of 8.25 points at the screen's resolution.
-HFONT MakeFont(bool bold) {
+// Raised by the window's activation, delivered after Show has returned, so a
+// modal form's other windows are already disabled when Form_Activate runs.
+UINT ActivateMessage() {
+    static const UINT msg = RegisterWindowMessageA("FileToolsForm.Activate");
+    return msg;
+}
+
+// A font of the given face and size at the screen's resolution; a face the
+// machine lacks gets the platform's substitute at that size.
+HFONT MakeFont(const std::string& name, int tenthPoints, bool bold) {
     HDC dc = GetDC(nullptr);
-    int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
+    int ppi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) ReleaseDC(nullptr, dc);
     LOGFONTA lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(8.25 * ppi / 72.0));
+    lf.lfHeight = -static_cast<LONG>(std::lround(tenthPoints / 10.0 * ppi / 72.0));
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpyA(lf.lfFaceName, "MS Sans Serif");
+    lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);
     return CreateFontIndirectA(&lf);
 }
 
+bool HasTitleBar(const FormDesign& d) { return d.border != Border::None && d.titleBar; }
+
 DWORD StyleFor(const FormDesign& d) {
-    DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    // A top-level window without WS_POPUP always gets a title bar.
+    DWORD style = WS_CLIPCHILDREN | (HasTitleBar(d) ? WS_CAPTION | WS_SYSMENU : WS_POPUP);
     switch (d.border) {
+    case Border::None: break;
     case Border::Sizable: style |= WS_THICKFRAME; break;
-    case Border::FixedSingle: style |= WS_BORDER; break;
+    case Border::FixedSingle:
+    case Border::FixedToolWindow: style |= WS_BORDER; break;
     case Border::FixedDialog: style |= DS_MODALFRAME; break;
     }
-    if (d.minButton) style |= WS_MINIMIZEBOX;
-    if (d.maxButton) style |= WS_MAXIMIZEBOX;
+    if (HasTitleBar(d) && d.border != Border::FixedToolWindow) {
+        if (d.minButton) style |= WS_MINIMIZEBOX;
+        if (d.maxButton) style |= WS_MAXIMIZEBOX;
+    }
     return style;
 }
 
-DWORD ExStyleFor(const FormDesign& d) { return d.border == Border::FixedDialog ? WS_EX_DLGMODALFRAME : 0; }
+DWORD ExStyleFor(const FormDesign& d) {
+    switch (d.border) {
+    case Border::FixedDialog: return WS_EX_DLGMODALFRAME;
+    case Border::FixedToolWindow: return WS_EX_TOOLWINDOW;
+    default: return 0;
+    }
+}
+
+int ShowCommandFor(WindowState state) {
+    switch (state) {
+    case WindowState::Minimized: return SW_SHOWMINIMIZED;
+    case WindowState::Maximized: return SW_SHOWMAXIMIZED;
+    default: return SW_SHOWNORMAL;
+    }
+}
 
 }  // namespace
 
@@ -71,7 +100,7 @@ FormDesign DialogDesign(std::string caption, int clientWidth, int clientHeight, 
     d.keyPreview = true;
     d.minButton = false;
     d.maxButton = false;
-    d.centerOnOwner = true;
+    d.placement = Placement::CenterOwner;
     return d;
 }
 
@@ -87,7 +116,19 @@ Form::Form(FormDesign design) : design_(std::move(design)) {}
 
 // The derived form's controls are destroyed before this runs: only the
 // window goes, the controls are not touched.
-Form::~Form() { Destroy(false); }
+Form::~Form() {
+    Destroy(false);
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+}
+
+HFONT Form::FontFor(const std::string& name, float points, bool bold) const {
+    auto key = std::make_tuple(name, static_cast<int>(std::lround(points * 10)), bold);
+    auto found = fonts_.find(key);
+    if (found != fonts_.end()) return found->second;
+    HFONT font = MakeFont(name, std::get<1>(key), bold);
+    if (font) fonts_.emplace(key, font);
+    return font;
+}
 
 void Form::Place(Control& c, const ControlDesign& d) {
     c.design_ = d;
@@ -106,20 +147,24 @@ RECT Form::ControlRect(const ControlDesign& d) const {
 bool Form::Load() {
     if (hwnd_) return true;
     RegisterFormClass();
-    if (!font_) font_ = MakeFont(false);
-    if (!boldFont_) boldFont_ = MakeFont(true);
     DWORD style = StyleFor(design_), ex = ExStyleFor(design_);
     RECT r{0, 0, TwipsToPixelsX(design_.clientWidth), TwipsToPixelsY(design_.clientHeight)};
     AdjustWindowRectEx(&r, style, FALSE, ex);
-    hwnd_ = CreateWindowExA(ex, kClassName, design_.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr),
-                            nullptr);
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
+    if (design_.placement == Placement::Design) {
+        x = TwipsToPixelsX(design_.left);
+        y = TwipsToPixelsY(design_.top);
+    } else if (style & WS_POPUP) {
+        x = y = 0;  // a popup window cannot ask for the platform's place
+    }
+    hwnd_ = CreateWindowExA(ex, kClassName, design_.caption.c_str(), style, x, y, r.right - r.left,
+                            r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return false;
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::StaticProc));
-    if (design_.programIcon) {
-        SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
-        SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
+    if (design_.icon) {
+        SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Icon(32)));
+        SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Icon(16)));
     }
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -167,24 +212,30 @@ void Form::CreateControl(Control& c, const ControlDesign& d, int id) {
     c.hwnd_ = c.Create(parent, ControlRect(d), id);
     if (!c.hwnd_) return;
     byHwnd_[c.hwnd_] = &c;
-    SendMessageA(c.hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Font(d.bold)), FALSE);
-    if (!d.toolTip.empty()) {
-        TOOLINFOA ti{};
-        ti.cbSize = TTTOOLINFOA_V1_SIZE;
-        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        ti.hwnd = hwnd_;
-        ti.uId = reinterpret_cast<UINT_PTR>(c.hwnd_);
-        ti.lpszText = const_cast<char*>(d.toolTip.c_str());
-        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    }
+    HFONT font = d.fontName.empty() ? Font(d.bold) : FontFor(d.fontName, d.fontSize, d.bold);
+    SendMessageA(c.hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (!d.toolTip.empty()) SetControlToolTip(c.hwnd_, d.toolTip);
     c.OnCreated();
+}
+
+void Form::SetControlToolTip(HWND control, const std::string& text) {
+    if (!tooltip_ || !control) return;
+    TOOLINFOA ti{};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = hwnd_;
+    ti.uId = reinterpret_cast<UINT_PTR>(control);
+    ti.lpszText = const_cast<char*>(text.c_str());
+    // Deleting a tool the control does not have yet is harmless.
+    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void Form::Show() { ShowOver(GetActiveWindow()); }
 
 void Form::ShowOver(HWND owner) {
     if (!Load()) return;
-    if (design_.centerOnOwner) {
+    if (design_.placement == Placement::CenterOwner) {
         RECT r;
         GetWindowRect(hwnd_, &r);
         RECT o{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -195,7 +246,7 @@ void Form::ShowOver(HWND owner) {
     }
     const bool firstShow = !shown_;
     shown_ = true;
-    ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd_, firstShow ? ShowCommandFor(design_.windowState) : SW_SHOW);
     // As in the platform's dialogs, the first control in tab order takes the focus.
     if (firstShow) {
         if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) ::SetFocus(first);
@@ -221,6 +272,12 @@ BOOL CALLBACK Form::CollectEnabled(HWND w, LPARAM self) {
     }
     return TRUE;
 }
+
+void Form::Hide() {
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+}
+
+bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
 void Form::Unload() {
     if (!hwnd_) return;
@@ -249,6 +306,7 @@ void Form::Destroy(bool resetControls) {
             c->design_ = d;
         }
     }
+    ReleaseBackBrush();
     byHwnd_.clear();
     commands_.clear();
     nextCommand_ = 1000;
@@ -285,6 +343,68 @@ void Form::Move(int left, int top, int width, int height) {
     SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
                  TwipsToPixelsY(height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+bool Form::SetWidth(int twips) {
+    if (twips < 0) return false;
+    Move(Left(), Top(), twips, Height());
+    return true;
+}
+
+bool Form::SetHeight(int twips) {
+    if (twips < 0) return false;
+    Move(Left(), Top(), Width(), twips);
+    return true;
+}
+
+int Form::ScaleWidth() const {
+    RECT r{};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return hwnd_ ? PixelsToTwipsX(r.right) : design_.clientWidth;
+}
+
+int Form::ScaleHeight() const {
+    RECT r{};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return hwnd_ ? PixelsToTwipsY(r.bottom) : design_.clientHeight;
+}
+
+WindowState Form::WindowState() const {
+    if (!hwnd_ || !shown_) return design_.windowState;
+    if (IsIconic(hwnd_)) return WindowState::Minimized;
+    if (IsZoomed(hwnd_)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void Form::SetWindowState(rt::WindowState state) {
+    // A form not shown yet takes the state when it is.
+    if (!hwnd_ || !shown_ || !IsWindowVisible(hwnd_)) {
+        design_.windowState = state;
+        if (hwnd_ && shown_) ShowWindow(hwnd_, ShowCommandFor(state));
+        return;
+    }
+    if (state == WindowState()) return;
+    ShowWindow(hwnd_, state == WindowState::Minimized   ? SW_MINIMIZE
+                      : state == WindowState::Maximized ? SW_MAXIMIZE
+                                                        : SW_RESTORE);
+}
+
+COLORREF Form::BackColor() const {
+    return design_.backColor == kSystemFaceColor ? GetSysColor(COLOR_BTNFACE) : design_.backColor;
+}
+
+void Form::SetBackColor(COLORREF color) {
+    if (color == design_.backColor) return;
+    design_.backColor = color;
+    ReleaseBackBrush();
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Form::ReleaseBackBrush() {
+    if (backBrush_) DeleteObject(backBrush_);
+    backBrush_ = nullptr;
+}
+
+HICON Form::Icon(int size) const { return IconFor(design_.icon, size); }
 
 std::string Form::Caption() const { return hwnd_ ? WindowText(hwnd_) : design_.caption; }
 
@@ -357,7 +477,25 @@ LRESULT Form::OnNotify(NMHDR* hdr) {
     return r;
 }
 
+bool Form::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
+    MouseEvent e;
+    if (!MouseEventFrom(msg, wp, lp, e)) return false;
+    switch (e.action) {
+    case MouseAction::Down: Form_MouseDown(e.button, e.shift, e.x, e.y); break;
+    case MouseAction::Up: Form_MouseUp(e.button, e.shift, e.x, e.y); break;
+    case MouseAction::Move: Form_MouseMove(e.button, e.shift, e.x, e.y); break;
+    }
+    return true;
+}
+
 LRESULT Form::Proc(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (Form_Message(msg, wp, lp, result)) return result;
+    if (msg == ActivateMessage()) {
+        Form_Activate();
+        return 0;
+    }
+    if (OnMouse(msg, wp, lp)) return 0;
     switch (msg) {
     case WM_COMMAND: {
         // A toolbar reports a button by its command id (menus too), other
@@ -387,7 +525,10 @@ LRESULT Form::Proc(UINT msg, WPARAM wp, LPARAM lp) {
         if (LOWORD(wp) == WA_INACTIVE) {
             HWND focus = GetFocus();
             if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
-        } else if (focusBeforeDeactivation_ && IsChild(hwnd_, focusBeforeDeactivation_)) {
+            break;
+        }
+        PostMessageA(hwnd_, ActivateMessage(), 0, 0);
+        if (focusBeforeDeactivation_ && IsChild(hwnd_, focusBeforeDeactivation_)) {
             ::SetFocus(focusBeforeDeactivation_);
             return 0;
         }
@@ -413,6 +554,23 @@ LRESULT Form::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         Unload();
         return 0;
+    case WM_ERASEBKGND: {
+        if (design_.backColor == kSystemFaceColor) break;
+        if (!backBrush_) backBrush_ = CreateSolidBrush(design_.backColor);
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        FillRect(reinterpret_cast<HDC>(wp), &r, backBrush_);
+        return 1;
+    }
+    case WM_GETMINMAXINFO:
+        // Without a frame, maximized means the whole screen.
+        if (design_.border == Border::None) {
+            auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+            info->ptMaxPosition = {0, 0};
+            info->ptMaxSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            return 0;
+        }
+        break;
     case WM_CTLCOLORSTATIC: {
         // Labels and check boxes take the form's face colour.
         HDC dc = reinterpret_cast<HDC>(wp);

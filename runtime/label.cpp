@@ -7,8 +7,20 @@ namespace rt {
 namespace {
 // A label's or frame's tab index only orders it; it never takes the focus.
 HWND NoTabStop(HWND hwnd) {
-    if (hwnd) SetWindowLongA(hwnd, GWL_STYLE, GetWindowLongA(hwnd, GWL_STYLE) & ~WS_TABSTOP);
+    if (hwnd) SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
     return hwnd;
+}
+
+// Paints what the parent shows behind child into dc (the parent's background).
+void PaintParentBackground(HWND child, HDC dc) {
+    HWND parent = GetParent(child);
+    POINT origin{0, 0};
+    MapWindowPoints(child, parent, &origin, 1);
+    POINT old;
+    SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 }  // namespace
 
@@ -16,17 +28,70 @@ HWND Label::Create(HWND parent, const RECT& rect, int id) {
     return NoTabStop(CreateChild("STATIC", SS_LEFT, 0, parent, rect, id, design_.caption));
 }
 
-void Label::OnCreated() { FitToText(); }
+void Label::OnCreated() {
+    Subclass(&Label::Proc);
+    FitToText();
+}
 
 void Label::SetCaption(const std::string& text) {
     Control::SetCaption(text);
     FitToText();
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Label::SetForeColor(COLORREF color) {
+    if (color == options_.foreColor) return;
+    options_.foreColor = color;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+// The label paints itself, so that it can show its own colour and let its
+// container show through.
+LRESULT CALLBACK Label::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<Label*>(Subclassed(hwnd));
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        self->Paint(dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); break;
+    }
+    return self->CallBase(msg, wp, lp);
+}
+
+void Label::Paint(HDC dc) {
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    HWND parent = GetParent(hwnd_);
+    // The parent's answer sets the text and background colours it wants.
+    auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)));
+    if (options_.transparent) {
+        PaintParentBackground(hwnd_, dc);
+    } else {
+        FillRect(dc, &r, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    }
+    SetBkMode(dc, TRANSPARENT);
+    if (!IsWindowEnabled(hwnd_)) {
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    } else if (options_.foreColor != kSystemTextColor) {
+        SetTextColor(dc, options_.foreColor);
+    }
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+    std::string text = WindowText(hwnd_);
+    DrawTextA(dc, text.c_str(), -1, &r, DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS);
+    SelectObject(dc, old);
 }
 
 void Label::FitToText() {
-    if (!autoSize_ || !hwnd_) return;
+    if (!options_.autoSize || !hwnd_) return;
     // Measured on a memory DC: a visible window's own DC costs a trip to the
-    // window system, and the count label is refitted on every added row.
+    // window system, and a label may be refitted many times in a loop.
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
     RECT r{0, 0, 0, 0};
@@ -34,6 +99,13 @@ void Label::FitToText() {
     DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
     SelectObject(dc, old);
     DeleteDC(dc);
+    // A transparent label leaves its old place to its container to repaint.
+    if (options_.transparent) {
+        RECT was;
+        GetWindowRect(hwnd_, &was);
+        MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&was), 2);
+        InvalidateRect(GetParent(hwnd_), &was, TRUE);
+    }
     Move(design_.left, design_.top, PixelsToTwipsX(r.right), PixelsToTwipsY(r.bottom));
 }
 

@@ -2,6 +2,10 @@
 
 namespace rt {
 
+void PopupMenu::SetItemEnabled(size_t index, bool on) {
+    if (index < items_.size()) items_[index].enabled = on;
+}
+
 void PopupMenu::Show(HWND owner) const {
     HMENU menu = CreatePopupMenu();
     if (!menu) return;
@@ -9,7 +13,7 @@ void PopupMenu::Show(HWND owner) const {
         if (items_[i].caption == "-") {
             AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuA(menu, MF_STRING, i + 1, items_[i].caption.c_str());
+            AppendMenuA(menu, MF_STRING | (items_[i].enabled ? 0 : MF_GRAYED), i + 1, items_[i].caption.c_str());
         }
     }
     POINT pt;

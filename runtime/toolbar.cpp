@@ -33,7 +33,8 @@ void Toolbar::OnCreated() {
                 b.toolTip);
             commandIds_.push_back(cmd);
             t.idCommand = cmd;
-            t.iBitmap = b.picture == Picture::Count ? I_IMAGENONE : static_cast<int>(b.picture);
+            int image = ToolbarImageIndex(b.picture);
+            t.iBitmap = image < 0 ? I_IMAGENONE : image;
             t.fsStyle = BTNS_BUTTON;
             t.fsState = b.enabled ? TBSTATE_ENABLED : 0;
             t.iString = reinterpret_cast<INT_PTR>(b.caption.c_str());

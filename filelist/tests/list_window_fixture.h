@@ -17,7 +17,7 @@ inline filelist::ListWindowVariant AttributeVariant() {
     v.thirdColumn = {"Attrib", "Attrib", 750};
     v.thirdCell = filelist::AttributeLetters;
     v.fileButtons = filelist::AddButtons();
-    v.actionButtons = {{"Set Attributes", "Attrib", "Set File Attributes", rt::Picture::Attrib, true}};
+    v.actionButtons = {{"Set Attributes", "Attrib", "Set File Attributes", nullptr, true}};
     v.patterns = filelist::StandardPatterns();
     v.listCaption = "File List -";
     v.listCaptionWidth = 885;

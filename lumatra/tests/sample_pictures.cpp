@@ -36,17 +36,19 @@ BITMAPINFOHEADER InfoHeader(int width, int height, int bitCount) {
 
 }  // namespace
 
-std::string BmpBytes(int width, int height) {
-    const std::string bits = DibBits(width, height, 24);
+std::string BmpHeader(int width, int height) {
     BITMAPFILEHEADER f{};
     f.bfType = 0x4D42;  // "BM"
     f.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    f.bfSize = static_cast<DWORD>(f.bfOffBits + bits.size());
+    const long long stride = ((static_cast<long long>(width) * 24 + 31) / 32) * 4;
+    f.bfSize = static_cast<DWORD>(f.bfOffBits + stride * height);
     std::string out;
     Put(out, f);
     Put(out, InfoHeader(width, height, 24));
-    return out + bits;
+    return out;
 }
+
+std::string BmpBytes(int width, int height) { return BmpHeader(width, height) + DibBits(width, height, 24); }
 
 std::string GifBytes() {
     // Header, a 1 x 1 screen with a two-colour table, one image of colour 0.

@@ -6,6 +6,8 @@ namespace lumatra_test {
 
 // A 24-bit bitmap of width x height pixels in one colour.
 std::string BmpBytes(int width, int height);
+// Only the headers of such a bitmap, without its pixels.
+std::string BmpHeader(int width, int height);
 // A 1 x 1 GIF.
 std::string GifBytes();
 // A 16 x 16 icon, or a cursor with its hot spot.

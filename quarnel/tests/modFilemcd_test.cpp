@@ -117,7 +117,7 @@ TEST_F(FileTimesTest, ALockedMasterIsTriedTwiceThenGivenUp) {
     EXPECT_EQ(Read(target), before);
     ASSERT_EQ(opens.calls().size(), 2u) << "the master twice, the target never";
     ExpectExclusiveOpen(opens.calls()[0], master, GENERIC_READ, 0);
-    ExpectExclusiveOpen(opens.calls()[1], master, GENERIC_READ, 12);
+    ExpectExclusiveOpen(opens.calls()[1], master, GENERIC_READ, sizeof(SECURITY_ATTRIBUTES));
 }
 
 // Every target that cannot be written keeps its times, and both routines say so.

@@ -195,7 +195,7 @@ class ToolbarDialog : public rt::Form {
 public:
     ToolbarDialog()
         : rt::Form(Design()),
-          bar({{"Stay", "Stay", "", rt::Picture::Cancel, false}, {"Go", "Go", "", rt::Picture::Apply, true}}) {
+          bar({{"Stay", "Stay", "", nullptr, false}, {"Go", "Go", "", nullptr, true}}) {
         Place(bar, {0, 0, 3000, 600, "", 0});
         bar.ButtonClick = [this](const rt::ToolButton& b) {
             clicked = b.tag;

@@ -5,13 +5,22 @@
 
 namespace rt {
 
+// A push button; with a picture, the picture sits centred above the caption.
 class CommandButton : public Control {
 public:
+    // The icon belongs to the caller and must outlive its use here.
+    explicit CommandButton(HICON picture = nullptr) : picture_(picture) {}
+    HICON Picture() const { return picture_; }
+    void SetPicture(HICON picture);
     std::function<void()> Click;
 
 protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
     void OnCommand(int code) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+private:
+    HICON picture_;
 };
 
 // Value 0 unticked, 1 ticked, 2 greyed. A click by the user toggles between

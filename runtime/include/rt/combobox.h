@@ -6,19 +6,31 @@
 
 namespace rt {
 
-// A drop-down combo box with an editable text field. Choosing an item, or
-// setting the list index from code to another value, raises Click; typing
-// raises nothing.
+// DropDown: an editable text field over the list. DropDownList: no typing,
+// the text is always the chosen item's.
+enum class ComboStyle { DropDown, DropDownList };
+
+// A drop-down combo box. Choosing an item, or setting the list index (or, in
+// the drop-down-list style, the text) from code to another item, raises
+// Click; typing raises nothing.
 class ComboBox : public Control {
 public:
-    explicit ComboBox(std::vector<std::string> items = {}) : items_(std::move(items)) {}
+    explicit ComboBox(std::vector<std::string> items = {}, ComboStyle style = ComboStyle::DropDown)
+        : items_(std::move(items)), style_(style) {}
     const std::vector<std::string>& Items() const { return items_; }
     int ListCount() const { return static_cast<int>(items_.size()); }
+    std::string List(int index) const;
+    void AddItem(const std::string& text);
+    // Empties the list; the list index becomes -1 (raising nothing).
+    void Clear();
     int ListIndex() const;
-    void SetListIndex(int index);
+    // An index outside -1 to ListCount()-1 is refused (false) and kept.
+    bool SetListIndex(int index);
     // The text field: the chosen item or what the user typed.
     std::string Text() const;
-    void SetText(const std::string& text);
+    // In the drop-down-list style the text must be an item's (compared
+    // exactly) and chooses it; other text is refused (false).
+    bool SetText(const std::string& text);
     std::function<void()> Click;
 
 protected:
@@ -28,6 +40,7 @@ protected:
 
 private:
     std::vector<std::string> items_;
+    ComboStyle style_;
     int index_ = -1;
 };
 

@@ -34,6 +34,13 @@ struct ControlDesign {
         d.visible = false;
         return d;
     }
+    // In a font of its own (points), not the form's.
+    ControlDesign WithFont(std::string name, float points) const {
+        ControlDesign d = *this;
+        d.fontName = std::move(name);
+        d.fontSize = points;
+        return d;
+    }
     // Positioned inside a frame, or inside a picture box that holds it.
     ControlDesign In(const Control& frame) const {
         ControlDesign d = *this;
@@ -51,6 +58,8 @@ struct ControlDesign {
     bool enabled = true;
     bool visible = true;
     bool bold = false;
+    std::string fontName;  // "": the form's font
+    float fontSize = 0;
     const Control* container = nullptr;
 };
 
@@ -84,6 +93,12 @@ public:
 
     std::string Caption() const;
     void SetCaption(const std::string& text);
+
+    // Whether Tab stops at the control (at first: designed with a tab index).
+    bool TabStop() const;
+    void SetTabStop(bool on);
+    std::string ToolTip() const { return design_.toolTip; }
+    void SetToolTip(const std::string& text);
 
 protected:
     friend class Form;

@@ -3,19 +3,32 @@
 
 namespace rt {
 
-// A static text; with auto size it takes the size of its caption.
+// The colour the platform gives a window's text.
+constexpr COLORREF kSystemTextColor = CLR_INVALID;
+
+struct LabelOptions {
+    bool autoSize = false;     // takes the size of its caption
+    bool transparent = false;  // what lies behind it shows through
+    COLORREF foreColor = kSystemTextColor;
+};
+
+// A static text in its design's font (a row's own font, or the form's).
 class Label : public Control {
 public:
-    explicit Label(bool autoSize = false) : autoSize_(autoSize) {}
+    explicit Label(LabelOptions options = {}) : options_(options) {}
     void SetCaption(const std::string& text);
+    COLORREF ForeColor() const { return options_.foreColor; }
+    void SetForeColor(COLORREF color);
 
 protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
     void OnCreated() override;
 
 private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void Paint(HDC dc);
     void FitToText();
-    bool autoSize_;
+    LabelOptions options_;
 };
 
 // A frame: with no caption and a small height, a separator line; with a

@@ -11,6 +11,7 @@ namespace rt {
 struct MenuItem {
     std::string caption;  // "-" is a separator line
     std::function<void()> Click;
+    bool enabled = true;
 };
 
 class PopupMenu {
@@ -19,6 +20,9 @@ public:
         : caption_(std::move(caption)), items_(std::move(items)) {}
     const std::string& Caption() const { return caption_; }
     const std::vector<MenuItem>& Items() const { return items_; }
+    // Items by their 0-based index; an index outside the menu is ignored.
+    bool ItemEnabled(size_t index) const { return index < items_.size() && items_[index].enabled; }
+    void SetItemEnabled(size_t index, bool on);
     // Shows the menu at the pointer over the owner; the chosen item's Click
     // runs after the menu has closed.
     void Show(HWND owner) const;

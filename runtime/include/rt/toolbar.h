@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "rt/control.h"
-#include "rt/program_icon.h"
+#include "rt/drawing.h"
 
 namespace rt {
 
@@ -12,7 +12,7 @@ struct ToolButton {
     std::string caption;
     std::string tag;  // also the button's key
     std::string toolTip;
-    Picture picture = Picture::Count;
+    ToolPicture picture = nullptr;  // drawn by the button's owner
     bool enabled = true;
     bool separator = false;
 
