@@ -1,7 +1,5 @@
 #include "lumatra/frmSlide.h"
 
-#include <cmath>
-
 #include "lumatra/modCommand.h"
 #include "rt/events.h"
 #include "rt/screen.h"
@@ -41,6 +39,9 @@ frmSlide::frmSlide(const rt::ListView& rows)
 void frmSlide::Form_Load() {
     bolNextSlide = kFalse;
     bolEndShow = kFalse;
+    // Each loading shows once, from its first activation.
+    started_ = false;
+    order_.reset();
     Timer1.SetInterval(modCommand::intCycleDelay * 1000);
     if (modCommand::intIncludeName == 1) lblFileName.SetVisible(true);
 }
