@@ -246,7 +246,8 @@ void Form::ShowOver(HWND owner) {
     }
     const bool firstShow = !shown_;
     shown_ = true;
-    ShowWindow(hwnd_, firstShow ? ShowCommandFor(design_.windowState) : SW_SHOW);
+    ShowWindow(hwnd_, stateOnShow_ ? ShowCommandFor(design_.windowState) : SW_SHOW);
+    stateOnShow_ = false;
     // As in the platform's dialogs, the first control in tab order takes the focus.
     if (firstShow) {
         if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) ::SetFocus(first);
@@ -312,6 +313,7 @@ void Form::Destroy(bool resetControls) {
     nextCommand_ = 1000;
     tooltip_ = nullptr;
     shown_ = false;
+    stateOnShow_ = true;
     focusBeforeDeactivation_ = nullptr;
 }
 
@@ -369,17 +371,17 @@ int Form::ScaleHeight() const {
 }
 
 WindowState Form::WindowState() const {
-    if (!hwnd_ || !shown_) return design_.windowState;
+    if (!hwnd_ || stateOnShow_) return design_.windowState;
     if (IsIconic(hwnd_)) return WindowState::Minimized;
     if (IsZoomed(hwnd_)) return WindowState::Maximized;
     return WindowState::Normal;
 }
 
 void Form::SetWindowState(rt::WindowState state) {
-    // A form not shown yet takes the state when it is.
-    if (!hwnd_ || !shown_ || !IsWindowVisible(hwnd_)) {
+    // A form not shown, or hidden, takes the state when it is shown.
+    if (!hwnd_ || !IsWindowVisible(hwnd_)) {
         design_.windowState = state;
-        if (hwnd_ && shown_) ShowWindow(hwnd_, ShowCommandFor(state));
+        stateOnShow_ = true;
         return;
     }
     if (state == WindowState()) return;

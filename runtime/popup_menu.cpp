@@ -21,6 +21,8 @@ void PopupMenu::Show(HWND owner) const {
     SetForegroundWindow(owner);
     UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, pt.x, pt.y, 0, owner, nullptr));
+    // Lets the menu of a notification icon close properly next time.
+    PostMessageA(owner, WM_NULL, 0, 0);
     DestroyMenu(menu);
     if (chosen >= 1 && chosen <= items_.size() && items_[chosen - 1].Click) items_[chosen - 1].Click();
 }

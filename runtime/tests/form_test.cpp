@@ -204,6 +204,16 @@ TEST(FormState, HideKeepsTheFormLoadedAndTheStateReadsBack) {
     f.SetWindowState(rt::WindowState::Normal);
     EXPECT_EQ(f.WindowState(), rt::WindowState::Normal);
     EXPECT_TRUE(f.Visible());
+
+    // A hidden form keeps hidden and takes the state at its next showing.
+    f.Hide();
+    f.SetWindowState(rt::WindowState::Minimized);
+    EXPECT_FALSE(f.Visible());
+    EXPECT_EQ(f.WindowState(), rt::WindowState::Minimized);
+    f.Show();
+    EXPECT_TRUE(IsIconic(f.hwnd()));
+    f.SetWindowState(rt::WindowState::Normal);
+    EXPECT_FALSE(IsIconic(f.hwnd()));
 }
 
 }  // namespace

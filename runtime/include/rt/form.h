@@ -166,6 +166,7 @@ private:
     HBRUSH backBrush_ = nullptr;
     mutable std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
     bool shown_ = false;
+    bool stateOnShow_ = true;  // the next show applies design_.windowState
     HWND focusBeforeDeactivation_ = nullptr;
     std::vector<std::pair<Control*, ControlDesign>> placed_;
     std::unordered_map<HWND, Control*> byHwnd_;
