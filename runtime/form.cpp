@@ -173,17 +173,13 @@ bool Form::Load() {
     return hwnd_ != nullptr;
 }
 
-void Form::CreateControls() {
-    // Tab stops first, in tab order, so the platform's tab order (the
-    // z-order) follows the design; then the rest as declared.
-    std::vector<std::pair<Control*, ControlDesign>> order = placed_;
-    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-        int ta = a.second.tabIndex < 0 ? 1 << 30 : a.second.tabIndex;
-        int tb = b.second.tabIndex < 0 ? 1 << 30 : b.second.tabIndex;
-        return ta < tb;
-    });
-    // The controls a picture box holds are made inside its window, so
-    // right after it.
+namespace {
+
+// A picture box makes the windows of the controls it holds, so each comes
+// right before them; the rest keep their order.
+using Placed = std::vector<std::pair<Control*, ControlDesign>>;
+
+Placed HostsFirst(const Placed& order) {
     std::unordered_map<const Control*, std::vector<size_t>> hosted;
     std::vector<size_t> onForm;
     for (size_t i = 0; i < order.size(); ++i) {
@@ -193,29 +189,42 @@ void Form::CreateControls() {
             onForm.push_back(i);
         }
     }
-    int id = kFirstControlId;
-    std::function<void(size_t)> create = [&](size_t i) {
-        auto& [c, d] = order[i];
-        CreateControl(*c, d, id++);
-        auto it = hosted.find(c);
+    Placed result;
+    result.reserve(order.size());
+    std::function<void(size_t)> take = [&](size_t i) {
+        result.push_back(order[i]);
+        auto it = hosted.find(order[i].first);
         if (it == hosted.end()) return;
-        for (size_t child : it->second) create(child);
+        for (size_t child : it->second) take(child);
     };
-    for (size_t i : onForm) create(i);
+    for (size_t i : onForm) take(i);
+    return result;
 }
 
-void Form::CreateControl(Control& c, const ControlDesign& d, int id) {
-    c.design_ = d;
-    const Control* host = Control::Host(d);
-    HWND parent = host ? host->hwnd_ : hwnd_;
-    if (!parent) return;
-    c.hwnd_ = c.Create(parent, ControlRect(d), id);
-    if (!c.hwnd_) return;
-    byHwnd_[c.hwnd_] = &c;
-    HFONT font = d.fontName.empty() ? Font(d.bold) : FontFor(d.fontName, d.fontSize, d.bold);
-    SendMessageA(c.hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (!d.toolTip.empty()) SetControlToolTip(c.hwnd_, d.toolTip);
-    c.OnCreated();
+}  // namespace
+
+void Form::CreateControls() {
+    // Tab stops first, in tab order, so the platform's tab order (the
+    // z-order) follows the design; then the rest as declared.
+    std::vector<std::pair<Control*, ControlDesign>> order = placed_;
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        int ta = a.second.tabIndex < 0 ? 1 << 30 : a.second.tabIndex;
+        int tb = b.second.tabIndex < 0 ? 1 << 30 : b.second.tabIndex;
+        return ta < tb;
+    });
+    order = HostsFirst(order);
+    int id = kFirstControlId;
+    for (auto& [c, d] : order) {
+        c->design_ = d;
+        const Control* host = Control::Host(d);
+        c->hwnd_ = c->Create(host ? host->hwnd() : hwnd_, ControlRect(d), id++);
+        if (!c->hwnd_) continue;
+        byHwnd_[c->hwnd_] = c;
+        HFONT font = d.fontName.empty() ? Font(d.bold) : FontFor(d.fontName, d.fontSize, d.bold);
+        SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (!d.toolTip.empty()) SetControlToolTip(c->hwnd_, d.toolTip);
+        c->OnCreated();
+    }
 }
 
 void Form::SetControlToolTip(HWND control, const std::string& text) {

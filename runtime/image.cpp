@@ -134,9 +134,7 @@ bool Image::Move(float left, float top, float width, float height) {
     return true;
 }
 
-void Image::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+void Image::Paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd_, &client);
     if (picture_.IsLoaded()) {
@@ -148,7 +146,6 @@ void Image::Paint() {
         }
         picture_.Draw(dc, dest);
     }
-    EndPaint(hwnd_, &ps);
 }
 
 LRESULT CALLBACK Image::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -167,9 +164,19 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         EraseWithParentBackground(hwnd_, reinterpret_cast<HDC>(wp));
         return TRUE;
-    case WM_PAINT:
-        Paint();
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        Paint(dc);
+        EndPaint(hwnd_, &ps);
         return 0;
+    }
+    case WM_PRINTCLIENT: {
+        HDC dc = reinterpret_cast<HDC>(wp);
+        if (lp & PRF_ERASEBKGND) EraseWithParentBackground(hwnd_, dc);
+        Paint(dc);
+        return 0;
+    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {

@@ -1,5 +1,9 @@
 #include "rt/picture.h"
 
+#include <initguid.h>
+#include <wincodec.h>
+#include <wrl/client.h>
+
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -10,6 +14,9 @@ namespace rt {
 namespace {
 
 constexpr double kHimetricPerInch = 2540.0;
+// Pictures whose bitmap would pass 1 GiB at 32 bits per pixel are refused
+// before the decoder tries to allocate it.
+constexpr unsigned long long kMostPixels = 1ull << 28;
 
 // The platform's decoders are COM objects; each thread that loads needs COM.
 void EnsureCom() {
@@ -55,6 +62,26 @@ std::unique_ptr<IStream, StreamReleaser> ReadFileStream(const std::string& path,
     return std::unique_ptr<IStream, StreamReleaser>(stream);
 }
 
+// Tells from the file's header, where the platform's codecs know the format,
+// whether the picture has more pixels than a picture may have; the stream is
+// left at its start.
+bool TooLarge(IStream* stream) {
+    using Microsoft::WRL::ComPtr;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    UINT width = 0, height = 0;
+    bool tooLarge = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                               IID_PPV_ARGS(&factory))) &&
+                    SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
+                                                               &decoder)) &&
+                    SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
+                    static_cast<unsigned long long>(width) * height > kMostPixels;
+    LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    return tooLarge;
+}
+
 // Pixels across and down of a bitmap or an icon's image.
 SIZE BitmapSize(HBITMAP bitmap) {
     BITMAP bm{};
@@ -75,10 +102,7 @@ SIZE IconSize(HICON icon) {
 
 // OLE hands GDI and USER handles over as 32-bit values; they are sign-extended
 // into pointers, as the platform's own handle conversions do.
-template <class H>
-H FromOleHandle(OLE_HANDLE h) {
-    return reinterpret_cast<H>(static_cast<INT_PTR>(static_cast<int>(h)));
-}
+HANDLE FromOleHandle(OLE_HANDLE h) { return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(static_cast<int>(h))); }
 
 bool WriteAll(HANDLE file, const void* data, DWORD size) {
     DWORD written = 0;
@@ -109,14 +133,13 @@ Picture Picture::Load(const std::string& path) {
     EnsureCom();
     LONG size = 0;
     auto stream = ReadFileStream(path, size);
-    if (!stream) return Picture();
+    if (!stream || TooLarge(stream.get())) return Picture();
     IPicture* picture = nullptr;
     HRESULT hr = OleLoadPicture(stream.get(), size, FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
     if (FAILED(hr) || !picture) return Picture();
     Picture result(picture);
     // A decoder may hand back a picture without a handle (no memory for it).
-    OLE_HANDLE handle = 0;
-    if (FAILED(picture->get_Handle(&handle)) || !handle) return Picture();
+    if (!result.Handle()) return Picture();
     return result;
 }
 
@@ -134,6 +157,12 @@ Picture Picture::FromBitmap(HBITMAP bitmap) {
     return Picture(picture);
 }
 
+HANDLE Picture::Handle() const {
+    OLE_HANDLE handle = 0;
+    if (!picture_ || FAILED(picture_->get_Handle(&handle))) return nullptr;
+    return FromOleHandle(handle);
+}
+
 PictureType Picture::Type() const {
     SHORT type = PICTYPE_NONE;
     if (!picture_ || FAILED(picture_->get_Type(&type))) return PictureType::None;
@@ -147,12 +176,9 @@ PictureType Picture::Type() const {
 }
 
 SIZE Picture::SizePixels() const {
-    if (!picture_) return {0, 0};
-    OLE_HANDLE handle = 0;
-    picture_->get_Handle(&handle);
     switch (Type()) {
-    case PictureType::Bitmap: return BitmapSize(FromOleHandle<HBITMAP>(handle));
-    case PictureType::Icon: return IconSize(FromOleHandle<HICON>(handle));
+    case PictureType::Bitmap: return BitmapSize(static_cast<HBITMAP>(Handle()));
+    case PictureType::Icon: return IconSize(static_cast<HICON>(Handle()));
     case PictureType::Metafile:
     case PictureType::EnhMetafile:
         return {static_cast<LONG>(std::lround(WidthTwips() / TwipsPerPixelX())),

@@ -41,7 +41,7 @@ struct ControlDesign {
         d.fontSize = points;
         return d;
     }
-    // Positioned inside a frame, or inside a picture box that holds it.
+    // Positioned inside a frame.
     ControlDesign In(const Control& frame) const {
         ControlDesign d = *this;
         d.container = &frame;
@@ -90,6 +90,12 @@ public:
     bool SetWidth(int twips);
     bool SetHeight(int twips);
     bool Move(int left, int top, int width, int height);
+    // Where a design's rectangle starts in its parent window, in twips: the
+    // offsets of the frames around it added, up to the hosting container.
+    static POINT OriginInParent(const ControlDesign& d);
+    // The container whose window holds a design's control, or null when the
+    // form's window does.
+    static const Control* Host(const ControlDesign& d);
 
     std::string Caption() const;
     void SetCaption(const std::string& text);
@@ -121,12 +127,6 @@ protected:
     // A container whose window is the parent of the controls placed in it
     // (a picture box), rather than one merely drawn behind them (a frame).
     virtual bool HostsChildren() const { return false; }
-    // Where a design's rectangle starts in its parent window, in twips: the
-    // offsets of the frames around it added, up to the hosting container.
-    static POINT OriginInParent(const ControlDesign& d);
-    // The container whose window holds a design's control, or null when the
-    // form's window does.
-    static const Control* Host(const ControlDesign& d);
 
     // Puts proc in front of the control's window procedure; proc finds the
     // control with Subclassed(hwnd) and hands on with CallBase.

@@ -154,7 +154,6 @@ private:
     LRESULT OnNotify(NMHDR* hdr);
     bool OnMouse(UINT msg, WPARAM wp, LPARAM lp);
     void CreateControls();
-    void CreateControl(Control& c, const ControlDesign& d, int id);
     // Unloading resets the controls to their design; the destructor must not.
     void Destroy(bool resetControls = true);
     RECT ControlRect(const ControlDesign& d) const;

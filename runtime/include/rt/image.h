@@ -59,7 +59,7 @@ protected:
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
-    void Paint();
+    void Paint(HDC dc);
     void FitToPicture();
     void Place();
     void ResetToDesign();

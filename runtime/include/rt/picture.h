@@ -30,6 +30,8 @@ public:
 
     // Loaded: its handle is not 0.
     bool IsLoaded() const { return picture_ != nullptr; }
+    // The bitmap, icon or metafile handle; null when empty.
+    HANDLE Handle() const;
     PictureType Type() const;
     // Natural size: pixels times the screen's twips per pixel; a metafile's
     // own physical size. 0 when empty.

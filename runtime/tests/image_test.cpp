@@ -1,0 +1,180 @@
+#include "rt/image.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "rt/events.h"
+#include "rt/form.h"
+#include "rt/screen.h"
+#include "testkit/sample_pictures.h"
+#include "testkit/temp_folder.h"
+
+namespace {
+
+struct ImageForm : rt::Form {
+    ImageForm() : rt::Form(rt::FormDesign{.caption = "Images", .clientWidth = 9000, .clientHeight = 6000}) {
+        Place(img, {120, 120, 735, 795});
+        Place(framed, {3000, 120, 1875, 1815});
+    }
+    rt::Image img;
+    rt::Image framed{{.stretch = true, .border = true}};
+};
+
+RECT RectInParent(HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// What the control paints, as the platform's printing asks it to.
+testkit::Pixels Painted(HWND w) {
+    RECT client;
+    GetClientRect(w, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, dib);
+    SendMessageA(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    GdiFlush();
+    testkit::Pixels p{client.right, client.bottom, {}};
+    const auto* px = static_cast<const uint32_t*>(bits);
+    for (int i = 0; i < p.width * p.height; ++i) p.rgb.push_back(px[i] & 0xffffff);
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    return p;
+}
+
+class ImageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.Write("pattern.bmp", testkit::BmpBytes(pattern));
+        form.Show();
+    }
+    testkit::TempFolder dir;
+    const testkit::Pixels pattern = testkit::BlockPattern(40, 24);
+    ImageForm form;
+};
+
+TEST_F(ImageTest, WithoutStretchTheControlTakesThePicturesSizeAndBorder) {
+    const float tx = static_cast<float>(rt::TwipsPerPixelX()), ty = static_cast<float>(rt::TwipsPerPixelY());
+    ASSERT_TRUE(form.img.LoadPicture(dir / "pattern.bmp"));
+    EXPECT_FLOAT_EQ(form.img.Width(), 40 * tx);
+    EXPECT_FLOAT_EQ(form.img.Height(), 24 * ty);
+    RECT r = RectInParent(form.img.hwnd());
+    EXPECT_EQ(r.right - r.left, 40);
+    EXPECT_EQ(r.bottom - r.top, 24);
+    EXPECT_EQ(testkit::MaxChannelDifference(Painted(form.img.hwnd()), pattern), 0);
+
+    // Stretched, it keeps the designed size; turned off, it takes the
+    // picture's size and its 2-pixel border on each side.
+    ASSERT_TRUE(form.framed.LoadPicture(dir / "pattern.bmp"));
+    EXPECT_FLOAT_EQ(form.framed.Width(), 1875);
+    form.framed.SetStretch(false);
+    EXPECT_FLOAT_EQ(form.framed.Width(), 44 * tx);
+    EXPECT_FLOAT_EQ(form.framed.Height(), 28 * ty);
+    r = RectInParent(form.framed.hwnd());
+    EXPECT_EQ(r.right - r.left, 44);
+}
+
+TEST_F(ImageTest, StretchedThePictureFillsTheControl) {
+    ASSERT_TRUE(form.img.LoadPicture(dir / "pattern.bmp"));
+    form.img.SetStretch(true);
+    const float tx = static_cast<float>(rt::TwipsPerPixelX()), ty = static_cast<float>(rt::TwipsPerPixelY());
+    ASSERT_TRUE(form.img.Move(0, 0, 80 * tx, 48 * ty));
+    testkit::Pixels shown = Painted(form.img.hwnd());
+    ASSERT_EQ(shown.width, 80);
+    ASSERT_EQ(shown.height, 48);
+    for (int y = 0; y < 48; y += 7) {
+        for (int x = 0; x < 80; x += 5) EXPECT_EQ(shown.At(x, y), pattern.At(x / 2, y / 2)) << x << "," << y;
+    }
+}
+
+TEST_F(ImageTest, PositionsKeepHalfTwipsAndNegativeSizesAreRefused) {
+    const float tx = static_cast<float>(rt::TwipsPerPixelX());
+    form.framed.SetLeft(6157.5f);
+    form.framed.SetTop(367.5f);
+    EXPECT_EQ(form.framed.Left(), 6157.5f);
+    EXPECT_EQ(form.framed.Top(), 367.5f);
+    EXPECT_EQ(RectInParent(form.framed.hwnd()).left, std::lround(6157.5 / tx));
+    EXPECT_TRUE(form.framed.SetWidth(1410.5f));
+    EXPECT_EQ(form.framed.Width(), 1410.5f);
+    EXPECT_FALSE(form.framed.SetWidth(-1));
+    EXPECT_FALSE(form.framed.SetHeight(-0.5f));
+    EXPECT_EQ(form.framed.Width(), 1410.5f);
+    EXPECT_EQ(form.framed.Height(), 1815.0f);
+}
+
+TEST_F(ImageTest, AFailedLoadKeepsThePictureAndEachReplacedPictureIsReleased) {
+    ASSERT_TRUE(form.img.LoadPicture(dir / "pattern.bmp"));
+    dir.Write("bad.jpg", "not a picture");
+    EXPECT_FALSE(form.img.LoadPicture(dir / "bad.jpg"));
+    EXPECT_FALSE(form.img.LoadPicture(dir / "missing.bmp"));
+    EXPECT_TRUE(form.img.HasPicture());
+    EXPECT_EQ(form.img.GetPicture().SizePixels().cx, 40);
+
+    HANDLE first = form.img.GetPicture().Handle();
+    ASSERT_EQ(GetObjectType(first), static_cast<DWORD>(OBJ_BITMAP));
+    ASSERT_TRUE(form.img.LoadPicture(dir / "pattern.bmp"));
+    EXPECT_EQ(GetObjectType(first), 0u);
+    HANDLE second = form.img.GetPicture().Handle();
+    form.img.SetPicture(rt::Picture());
+    EXPECT_FALSE(form.img.HasPicture());
+    EXPECT_EQ(GetObjectType(second), 0u);
+}
+
+TEST_F(ImageTest, MouseButtonsComeWithTheirNumbersAndPositionInTwips) {
+    struct Press {
+        int button;
+        float x, y;
+    };
+    std::vector<Press> presses;
+    int clicks = 0, doubleClicks = 0;
+    form.img.MouseDown = [&](int button, int, float x, float y) { presses.push_back({button, x, y}); };
+    form.img.Click = [&] { ++clicks; };
+    form.img.DblClick = [&] { ++doubleClicks; };
+    HWND w = form.img.hwnd();
+    const LPARAM at = MAKELPARAM(2, 3);
+    PostMessageA(w, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageA(w, WM_MBUTTONDOWN, MK_MBUTTON, at);
+    PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(w, WM_LBUTTONUP, 0, at);
+    PostMessageA(w, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(w, WM_LBUTTONUP, 0, at);
+    // A press released outside the control is no click.
+    PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(500, 3));
+    rt::DoEvents();
+    ASSERT_EQ(presses.size(), 4u);
+    EXPECT_EQ(presses[0].button, 2);
+    EXPECT_EQ(presses[1].button, 4);
+    EXPECT_EQ(presses[2].button, 1);
+    EXPECT_EQ(presses[3].button, 1);
+    EXPECT_FLOAT_EQ(presses[0].x, static_cast<float>(2 * rt::TwipsPerPixelX()));
+    EXPECT_FLOAT_EQ(presses[0].y, static_cast<float>(3 * rt::TwipsPerPixelY()));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST_F(ImageTest, ReloadingTheFormStartsFromTheDesign) {
+    ASSERT_TRUE(form.framed.LoadPicture(dir / "pattern.bmp"));
+    form.framed.SetStretch(false);
+    form.framed.SetLeft(10.5f);
+    form.Unload();
+    form.Show();
+    EXPECT_FALSE(form.framed.HasPicture());
+    EXPECT_TRUE(form.framed.Stretch());
+    EXPECT_EQ(form.framed.Left(), 3000.0f);
+    EXPECT_EQ(form.framed.Width(), 1875.0f);
+}
+
+}  // namespace
