@@ -25,6 +25,12 @@ namespace {
 
 class SlideTest : public LumatraWindowTest {
 protected:
+    // The tests deliver the ticks; the timer's own come only after the longest delay.
+    void SetUp() override {
+        LumatraWindowTest::SetUp();
+        modCommand::intCycleDelay = 30;
+    }
+
     // Lists the files; returns their paths.
     std::vector<std::string> List(const std::vector<std::pair<std::string, std::string>>& files) {
         std::vector<std::string> paths;
@@ -46,7 +52,7 @@ protected:
 // One row, list order, no loop: the picture centred, its caption, one tick, the end.
 TEST_F(SlideTest, OneRowClosesAfterOneTick) {
     const auto rows = List({{"big.bmp", lumatra_test::BmpBytes(1100, 800)}});
-    modCommand::intCycleDelay = 3;
+    modCommand::intCycleDelay = 29;
     lumatra::frmSlide show(window.lv1);
     bool looked = false;
     EXPECT_TRUE(RunShow(show, {{Showing(show, rows[0]), [&] {
@@ -54,7 +60,7 @@ TEST_F(SlideTest, OneRowClosesAfterOneTick) {
                                     const LONG_PTR style = GetWindowLongPtrA(show.hwnd(), GWL_STYLE);
                                     EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER));
                                     EXPECT_TRUE(IsZoomed(show.hwnd()));
-                                    EXPECT_EQ(show.Timer1.Interval(), 3000);
+                                    EXPECT_EQ(show.Timer1.Interval(), 29000);
                                     EXPECT_TRUE(show.lblFileName.Visible());
                                     EXPECT_EQ(show.lblFileName.Left(), 120);
                                     EXPECT_EQ(show.lblFileName.Top(), 120);
