@@ -43,6 +43,8 @@ bool ComboBox::SetListIndex(int index) {
 }
 
 std::string ComboBox::Text() const {
+    // A drop-down list's window text follows a choice only after its Click.
+    if (style_ == ComboStyle::DropDownList) return List(index_);
     if (hwnd_) return WindowText(hwnd_);
     return index_ >= 0 ? items_[index_] : design_.caption;
 }

@@ -42,12 +42,12 @@ UINT ActivateMessage() {
 
 // A font of the given face and size at the screen's resolution; a face the
 // machine lacks gets the platform's substitute at that size.
-HFONT MakeFont(const std::string& name, int tenthPoints, bool bold) {
+HFONT MakeFont(const std::string& name, int hundredthPoints, bool bold) {
     HDC dc = GetDC(nullptr);
     int ppi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
     if (dc) ReleaseDC(nullptr, dc);
     LOGFONTA lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(tenthPoints / 10.0 * ppi / 72.0));
+    lf.lfHeight = -static_cast<LONG>(std::lround(hundredthPoints / 100.0 * ppi / 72.0));
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);
@@ -122,7 +122,7 @@ Form::~Form() {
 }
 
 HFONT Form::FontFor(const std::string& name, float points, bool bold) const {
-    auto key = std::make_tuple(name, static_cast<int>(std::lround(points * 10)), bold);
+    auto key = std::make_tuple(name, static_cast<int>(std::lround(points * 100)), bold);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
     HFONT font = MakeFont(name, std::get<1>(key), bold);

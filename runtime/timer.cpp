@@ -19,7 +19,7 @@ HWND Timer::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void Timer::OnCreated() {
-    SetPropA(hwnd_, "rt.timer", this);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     Restart();
 }
 
@@ -44,7 +44,7 @@ void Timer::Restart() {
 }
 
 void CALLBACK Timer::OnTick(HWND hwnd, UINT, UINT_PTR, DWORD) {
-    auto* self = static_cast<rt::Timer*>(GetPropA(hwnd, "rt.timer"));
+    auto* self = reinterpret_cast<rt::Timer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self || self->hwnd_ != hwnd || !self->enabled_) return;
     auto handler = self->Tick;  // the handler may unload the form
     if (handler) handler();

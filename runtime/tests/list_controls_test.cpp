@@ -141,6 +141,16 @@ TEST_F(ListControls, ComboIndexOrTextFromCodeRaisesClickOnlyOnARealChange) {
     c.AddItem("1");
     EXPECT_TRUE(c.SetText("1"));
     EXPECT_EQ(f.listClicks, 3);
+
+    // The user's choice: Click sees the chosen item as the text already.
+    c.AddItem("2");
+    std::string seen;
+    c.Click = [&] { seen = c.Text(); };
+    SendMessageA(c.hwnd(), CB_SETCURSEL, 1, 0);
+    SendMessageA(f.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.hwnd()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(c.hwnd()));
+    EXPECT_EQ(seen, "2");
+    EXPECT_EQ(c.ListIndex(), 1);
 }
 
 TEST_F(ListControls, AnEditableComboTakesAnyTextWithoutClick) {
