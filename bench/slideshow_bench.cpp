@@ -13,7 +13,7 @@
 #include "lumatra/frmSlide.h"
 #include "lumatra/modCommand.h"
 #include "rt/screen.h"
-#include "sample_pictures.h"
+#include "testkit/sample_pictures.h"
 #include "testkit/temp_folder.h"
 
 namespace {
@@ -110,7 +110,7 @@ void SlideShow() {
     bench::Stopwatch make;
     for (int k = 0; k < distinct; ++k) {
         pictures.push_back(scratch / ("photo" + std::to_string(k) + ".jpg"));
-        if (!lumatra_test::WriteJpeg(pictures.back(), 4000, 3000)) {
+        if (!testkit::WriteBlockPatternJpeg(pictures.back(), 4000, 3000)) {
             std::printf("  no JPEG encoder: section skipped\n");
             return;
         }

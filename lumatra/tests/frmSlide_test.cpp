@@ -10,8 +10,8 @@
 #include "lumatra/slide_show.h"
 #include "lumatra_window_fixture.h"
 #include "rt/screen.h"
-#include "sample_pictures.h"
 #include "show_script.h"
+#include "testkit/sample_pictures.h"
 
 using lumatra_test::Click;
 using lumatra_test::LumatraWindowTest;
@@ -22,6 +22,8 @@ using lumatra_test::TypeChar;
 namespace modCommand = lumatra::modCommand;
 
 namespace {
+
+std::string Bmp(int width, int height) { return testkit::BmpBytes(testkit::BlockPattern(width, height)); }
 
 class SlideTest : public LumatraWindowTest {
 protected:
@@ -51,7 +53,7 @@ protected:
 
 // One row, list order, no loop: the picture centred, its caption, one tick, the end.
 TEST_F(SlideTest, OneRowClosesAfterOneTick) {
-    const auto rows = List({{"big.bmp", lumatra_test::BmpBytes(1100, 800)}});
+    const auto rows = List({{"big.bmp", Bmp(1100, 800)}});
     modCommand::intCycleDelay = 29;
     lumatra::frmSlide show(window.lv1);
     bool looked = false;
@@ -78,7 +80,7 @@ TEST_F(SlideTest, OneRowClosesAfterOneTick) {
 }
 
 TEST_F(SlideTest, WithoutTheNameTheCaptionStaysHidden) {
-    const auto rows = List({{"a.bmp", lumatra_test::BmpBytes(20, 10)}});
+    const auto rows = List({{"a.bmp", Bmp(20, 10)}});
     modCommand::intIncludeName = 2;  // greyed counts as off
     lumatra::frmSlide show(window.lv1);
     EXPECT_TRUE(RunShow(show, {{Showing(show, rows[0]), [&] {
@@ -92,7 +94,7 @@ TEST_F(SlideTest, WithoutTheNameTheCaptionStaysHidden) {
 
 // Two rows, looping; from the first picture, one input; then where the show stands.
 TEST_F(SlideTest, KeysAndMouseButtonsPauseSkipOrEnd) {
-    const auto rows = List({{"a.bmp", lumatra_test::BmpBytes(20, 10)}, {"b.bmp", lumatra_test::BmpBytes(10, 20)}});
+    const auto rows = List({{"a.bmp", Bmp(20, 10)}, {"b.bmp", Bmp(10, 20)}});
     enum Outcome { Ends, Pauses, Skips, Nothing };
     const struct {
         const char* input;
@@ -142,8 +144,8 @@ TEST_F(SlideTest, KeysAndMouseButtonsPauseSkipOrEnd) {
 // "p" pauses and resumes; a skip during a pause ends it, and the next
 // picture gets its own tick.
 TEST_F(SlideTest, ASkipEndsAPause) {
-    const auto rows = List({{"a.bmp", lumatra_test::BmpBytes(20, 10)}, {"b.bmp", lumatra_test::BmpBytes(10, 20)},
-                            {"c.bmp", lumatra_test::BmpBytes(5, 5)}});
+    const auto rows = List({{"a.bmp", Bmp(20, 10)}, {"b.bmp", Bmp(10, 20)},
+                            {"c.bmp", Bmp(5, 5)}});
     lumatra::frmSlide show(window.lv1);
     EXPECT_TRUE(RunShow(show, {
                                   {Showing(show, rows[0]), [&] { TypeChar(show, 'p'); }},
@@ -158,10 +160,13 @@ TEST_F(SlideTest, ASkipEndsAPause) {
 // Rows that fail leave the picture and caption before them up while the
 // show moves straight on: one tick after the first picture, the show ends.
 TEST_F(SlideTest, AFailedLoadKeepsThePictureBeforeIt) {
-    const auto rows = List({{"a.bmp", lumatra_test::BmpBytes(40, 30)},
+    const auto rows = List({{"a.bmp", Bmp(40, 30)},
                             {"text.jpg", "not a picture"},
                             {"empty.gif", ""},
-                            {"huge.bmp", lumatra_test::BmpHeader(20000, 20000)}});
+                            {"cut.jpg", "\xFF\xD8\xFF\xE0"}});  // cut off after its first marker
+    // Too large to hold: 20,000 x 20,000 pixels.
+    ASSERT_TRUE(testkit::WriteOneColourPng(folder / "huge.png", 20000, 20000));
+    window.AddToList(folder / "huge.png", false);
     window.AddToList(folder / "missing.bmp", false);
     window.AddToList(folder.Path(), false);  // a folder
     lumatra::frmSlide show(window.lv1);
@@ -188,15 +193,17 @@ TEST_F(SlideTest, NothingLoadsAndTheLoopEndsOnEscape) {
 
 TEST_F(SlideTest, LoadsEveryFormat) {
     std::vector<std::pair<std::string, std::string>> files = {
-        {"a.bmp", lumatra_test::BmpBytes(3, 2)}, {"b.gif", lumatra_test::GifBytes()},
-        {"c.ico", lumatra_test::IconBytes(false)}, {"d.cur", lumatra_test::IconBytes(true)},
-        {"e.wmf", lumatra_test::WmfBytes(1440, 720)}};
+        {"a.bmp", Bmp(3, 2)},
+        {"b.gif", testkit::GifBytes(testkit::BlockPattern(2, 2))},
+        {"c.ico", testkit::IconBytes(testkit::BlockPattern(16, 16), 0)},
+        {"d.cur", testkit::IconBytes(testkit::BlockPattern(16, 16), 0, true)},
+        {"e.wmf", testkit::WmfBytes(1440, 720)}};
     auto rows = List(files);
     rows.push_back(folder / "f.emf");
-    lumatra_test::WriteEmf(rows.back());
+    ASSERT_TRUE(testkit::WriteEmf(rows.back(), 2000, 1000));
     window.AddToList(rows.back(), false);
     rows.push_back(folder / "g.jpg");
-    ASSERT_TRUE(lumatra_test::WriteJpeg(rows.back(), 8, 6));
+    ASSERT_TRUE(testkit::WriteBlockPatternJpeg(rows.back(), 8, 6));
     window.AddToList(rows.back(), false);
 
     lumatra::frmSlide show(window.lv1);
