@@ -1,16 +1,17 @@
 #include "rt/image.h"
 
-#include <windowsx.h>
-
 #include <cmath>
 
-#include "rt/form.h"
+#include "rt/mouse.h"
+#include "rt/parent_background.h"
 #include "rt/screen.h"
 
 namespace rt {
 namespace {
 
 constexpr char kImageClass[] = "FileToolsImage";
+// Sent to itself once the form's controls are all made.
+constexpr UINT kLieBeneathMessage = WM_USER;
 
 void RegisterImageClass() {
     static bool done = false;
@@ -28,26 +29,19 @@ void RegisterImageClass() {
 int ToPixelsX(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
 int ToPixelsY(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
 
-// Behind the picture lies whatever the parent paints as its background.
-void EraseWithParentBackground(HWND hwnd, HDC dc) {
-    HWND parent = GetParent(hwnd);
-    POINT origin{0, 0};
-    MapWindowPoints(hwnd, parent, &origin, 1);
-    POINT old;
-    OffsetWindowOrgEx(dc, origin.x, origin.y, &old);
-    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SetWindowOrgEx(dc, old.x, old.y, nullptr);
-}
-
 }  // namespace
 
 HWND Image::Create(HWND parent, const RECT& rect, int id) {
     RegisterImageClass();
-    return CreateChild(kImageClass, 0, style_.border ? WS_EX_CLIENTEDGE : 0, parent, rect, id);
+    return CreateChild(kImageClass, WS_CLIPSIBLINGS, style_.border ? WS_EX_CLIENTEDGE : 0, parent, rect, id);
 }
 
 void Image::OnCreated() {
     Subclass(&Image::Proc);
+    // A picture lies beneath the other controls, as if drawn on the form;
+    // the controls made after it would lie below it, so it moves down once
+    // they are all made, before anything is painted.
+    PostMessageA(hwnd_, kLieBeneathMessage, 0, 0);
     left_ = static_cast<float>(design_.left);
     top_ = static_cast<float>(design_.top);
     width_ = static_cast<float>(design_.width);
@@ -59,7 +53,7 @@ void Image::OnCreated() {
 void Image::ResetToDesign() {
     picture_ = Picture();
     stretch_ = style_.stretch;
-    pressed_ = false;
+    click_.Cancel();
 }
 
 bool Image::LoadPicture(const std::string& path) {
@@ -160,9 +154,18 @@ LRESULT CALLBACK Image::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    MouseEvent press;
+    if (MouseEventFrom(msg, wp, lp, press) && press.action == MouseAction::Down) {
+        if (press.button == 1) click_.Press(hwnd_);
+        if (MouseDown) {
+            auto handler = MouseDown;  // the handler may unload the form
+            handler(press.button, press.shift, press.x, press.y);
+        }
+        return 0;
+    }
     switch (msg) {
     case WM_ERASEBKGND:
-        EraseWithParentBackground(hwnd_, reinterpret_cast<HDC>(wp));
+        PaintParentBackground(hwnd_, reinterpret_cast<HDC>(wp));
         return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -171,42 +174,21 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd_, &ps);
         return 0;
     }
+    case kLieBeneathMessage:
+        SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return 0;
     case WM_PRINTCLIENT: {
         HDC dc = reinterpret_cast<HDC>(wp);
-        if (lp & PRF_ERASEBKGND) EraseWithParentBackground(hwnd_, dc);
+        if (lp & PRF_ERASEBKGND) PaintParentBackground(hwnd_, dc);
         Paint(dc);
         return 0;
     }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
-        if (button == 1) {
-            pressed_ = true;
-            SetCapture(hwnd_);
-        }
-        if (MouseDown) {
-            float x = static_cast<float>(GET_X_LPARAM(lp) * TwipsPerPixelX());
-            float y = static_cast<float>(GET_Y_LPARAM(lp) * TwipsPerPixelY());
-            auto handler = MouseDown;  // the handler may unload the form
-            handler(button, ShiftState(), x, y);
-        }
-        return 0;
-    }
-    case WM_LBUTTONUP: {
-        if (!pressed_) return 0;
-        pressed_ = false;
-        ReleaseCapture();
-        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        // As with the platform's buttons, a press released outside is no click.
-        if (PtInRect(&client, p) && Click) {
+    case WM_LBUTTONUP:
+        if (click_.Release(hwnd_, lp) && Click) {
             auto handler = Click;
             handler();
         }
         return 0;
-    }
     case WM_LBUTTONDBLCLK:
         if (DblClick) {
             auto handler = DblClick;
@@ -214,7 +196,7 @@ LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     case WM_CAPTURECHANGED:
-        pressed_ = false;
+        click_.Cancel();
         break;
     case WM_NCDESTROY:
         // The window goes with its form: the next load starts from the design.

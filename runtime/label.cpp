@@ -1,5 +1,6 @@
 #include "rt/label.h"
 
+#include "rt/parent_background.h"
 #include "rt/screen.h"
 
 namespace rt {
@@ -9,18 +10,6 @@ namespace {
 HWND NoTabStop(HWND hwnd) {
     if (hwnd) SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
     return hwnd;
-}
-
-// Paints what the parent shows behind child into dc (the parent's background).
-void PaintParentBackground(HWND child, HDC dc) {
-    HWND parent = GetParent(child);
-    POINT origin{0, 0};
-    MapWindowPoints(child, parent, &origin, 1);
-    POINT old;
-    SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
-    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 }  // namespace
 

@@ -71,24 +71,16 @@ LRESULT PictureBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     }
     case WM_LBUTTONDOWN:
-        pressed_ = true;
-        SetCapture(hwnd_);
+        click_.Press(hwnd_);
         return 0;
-    case WM_LBUTTONUP: {
-        if (!pressed_) return 0;
-        pressed_ = false;
-        ReleaseCapture();
-        POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        if (PtInRect(&client, p) && Click) {
+    case WM_LBUTTONUP:
+        if (click_.Release(hwnd_, lp) && Click) {
             auto handler = Click;  // the handler may unload the form
             handler();
         }
         return 0;
-    }
     case WM_CAPTURECHANGED:
-        pressed_ = false;
+        click_.Cancel();
         break;
     // What the controls inside report goes to the form, as if they sat on it.
     case WM_COMMAND:
@@ -106,7 +98,7 @@ LRESULT PictureBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCDESTROY:
         // The window goes with its form: the next load starts from the design.
         backColor_ = style_.backColor;
-        pressed_ = false;
+        click_.Cancel();
         break;
     }
     return CallBase(msg, wp, lp);

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "rt/events.h"
 #include "rt/form.h"
+#include "rt/label.h"
 #include "rt/screen.h"
 #include "testkit/sample_pictures.h"
 #include "testkit/temp_folder.h"
@@ -17,8 +19,10 @@ struct ImageForm : rt::Form {
     ImageForm() : rt::Form(rt::FormDesign{.caption = "Images", .clientWidth = 9000, .clientHeight = 6000}) {
         Place(img, {120, 120, 735, 795});
         Place(framed, {3000, 120, 1875, 1815});
+        Place(lblOver, {3540, 900, 915, 435, "Over the picture"});
     }
     rt::Image img;
+    rt::Label lblOver;
     rt::Image framed{{.stretch = true, .border = true}};
 };
 
@@ -99,6 +103,17 @@ TEST_F(ImageTest, StretchedThePictureFillsTheControl) {
     }
 }
 
+TEST_F(ImageTest, LiesBeneathTheControlsMadeAfterIt) {
+    rt::DoEvents();
+    std::vector<HWND> topFirst;
+    for (HWND w = GetWindow(form.hwnd(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) topFirst.push_back(w);
+    auto label = std::find(topFirst.begin(), topFirst.end(), form.lblOver.hwnd());
+    auto image = std::find(topFirst.begin(), topFirst.end(), form.framed.hwnd());
+    ASSERT_NE(image, topFirst.end());
+    EXPECT_LT(label, image);
+    EXPECT_TRUE(GetWindowLongPtrA(form.framed.hwnd(), GWL_STYLE) & WS_CLIPSIBLINGS);
+}
+
 TEST_F(ImageTest, PositionsKeepHalfTwipsAndNegativeSizesAreRefused) {
     const float tx = static_cast<float>(rt::TwipsPerPixelX());
     form.framed.SetLeft(6157.5f);
@@ -145,6 +160,7 @@ TEST_F(ImageTest, MouseButtonsComeWithTheirNumbersAndPositionInTwips) {
     HWND w = form.img.hwnd();
     const LPARAM at = MAKELPARAM(2, 3);
     PostMessageA(w, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageA(w, WM_RBUTTONDBLCLK, MK_RBUTTON, at);
     PostMessageA(w, WM_MBUTTONDOWN, MK_MBUTTON, at);
     PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(w, WM_LBUTTONUP, 0, at);
@@ -154,11 +170,9 @@ TEST_F(ImageTest, MouseButtonsComeWithTheirNumbersAndPositionInTwips) {
     PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(500, 3));
     rt::DoEvents();
-    ASSERT_EQ(presses.size(), 4u);
-    EXPECT_EQ(presses[0].button, 2);
-    EXPECT_EQ(presses[1].button, 4);
-    EXPECT_EQ(presses[2].button, 1);
-    EXPECT_EQ(presses[3].button, 1);
+    std::vector<int> buttons;
+    for (const Press& p : presses) buttons.push_back(p.button);
+    EXPECT_EQ(buttons, (std::vector<int>{2, 2, 4, 1, 1}));
     EXPECT_FLOAT_EQ(presses[0].x, static_cast<float>(2 * rt::TwipsPerPixelX()));
     EXPECT_FLOAT_EQ(presses[0].y, static_cast<float>(3 * rt::TwipsPerPixelY()));
     EXPECT_EQ(clicks, 1);

@@ -4,6 +4,7 @@
 // events.
 #include <functional>
 
+#include "rt/click_tracker.h"
 #include "rt/control.h"
 #include "rt/picture.h"
 
@@ -67,8 +68,7 @@ private:
     ImageStyle style_;
     Picture picture_;
     bool stretch_ = false;
-    bool geometrySet_ = false;
-    bool pressed_ = false;
+    ClickTracker click_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
 

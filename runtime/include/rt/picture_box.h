@@ -4,6 +4,7 @@
 // click event.
 #include <functional>
 
+#include "rt/click_tracker.h"
 #include "rt/control.h"
 
 namespace rt {
@@ -37,7 +38,7 @@ private:
     PictureBoxStyle style_;
     COLORREF backColor_ = GetSysColor(COLOR_BTNFACE);
     HBRUSH brush_ = nullptr;
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 }  // namespace rt
