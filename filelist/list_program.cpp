@@ -1,22 +1,16 @@
 #include "filelist/list_program.h"
 
+#include "foundation/main_window.h"
 #include "rt/app.h"
 #include "rt/error.h"
 #include "rt/events.h"
-#include "rt/msgbox.h"
 
 namespace filelist {
-
-void ReportStartFailure() {
-    rt::Error err = rt::LastError();
-    rt::Beep();
-    rt::MsgBox("Error loading main form: " + err.description, MB_ICONSTOP | MB_OK, rt::AppTitle() + " : Error");
-}
 
 bool StartListProgram(ListWindow& window, const std::string& commandLine) {
     window.Show();
     if (!window.IsLoaded()) {
-        ReportStartFailure();
+        foundation::ShowStartFailure(rt::LastError());
         return false;
     }
     window.Refresh();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "filelist/list_pictures.h"
+#include "filelist/panes.h"
 #include "foundation/main_window.h"
 #include "rt/app.h"
 #include "rt/events.h"
@@ -57,8 +58,7 @@ ListWindow::ListWindow(ListWindowVariant variant)
     : rt::Form(WindowDesign()),
       lblForm{rt::Label({.autoSize = true}), rt::Label()},
       cmbFilter(variant.patterns),
-      tbDir({{"Browse", "Browse", "Select Directory", filelist::DrawBrowse, true},
-             {"Input", "Input", "Manually Input Path", filelist::DrawInput, true}}),
+      tbDir(FolderButtons()),
       tbfile(variant.fileButtons),
       lblFiles({.autoSize = true}),
       lv1(Columns(variant.thirdColumn)),
@@ -68,7 +68,8 @@ ListWindow::ListWindow(ListWindowVariant variant)
                                  {"Properties", [this] { mnuitemProperties_Click(); }},
                                  {"-", nullptr},
                                  {"Cancel", [this] { mnuitemCancel_Click(); }}}),
-      variant_(std::move(variant)) {
+      variant_(std::move(variant)),
+      panes_(*this, Drive1, Dir1) {
     // left, top, width, height, caption, tab index
     Place(lblForm[0], rt::ControlDesign(60, 60, 1155, 195, "Source Files").Bold());
     Place(Drive1, {60, 360, 3315, 315, "", 0});
@@ -107,8 +108,7 @@ void ListWindow::Form_Load() {
     LayoutMargins_[1] = Width() - lv1.Width();
     LayoutMargins_[2] = Width() - File1.Width();
     LayoutMargins_[3] = Width() - frameSep.Width();
-    const std::string& path = Dir1.Path();
-    strCurrentFilePath = !path.empty() && path.back() == '\\' ? path : path + "\\";
+    strCurrentFilePath = WithSlash(Dir1.Path());
     cmbFilter.SetListIndex(0);
     File1_PathChange();
 }
@@ -124,7 +124,7 @@ void ListWindow::Form_Resize() {
 
 void ListWindow::Form_Unload(int& cancel) {
     (void)cancel;
-    rt::EndProgram();
+    EndOnClose();
 }
 
 void ListWindow::Form_KeyDown(int& keyCode, int shift) { foundation::MainWindow_KeyDown(*this, keyCode, shift); }

@@ -3,6 +3,7 @@
 #include "foundation/frmAbout.h"
 #include "foundation/modWin32Api.h"
 #include "rt/app.h"
+#include "rt/msgbox.h"
 
 namespace foundation {
 
@@ -21,6 +22,11 @@ void MainWindow_KeyDown(rt::Form& window, int& keyCode, int shift) {
 void MainWindow_DblClick(const rt::Form& window) {
     frmAbout about;
     about.ShowModal(&window);
+}
+
+void ShowStartFailure(const rt::Error& err) {
+    rt::Beep();
+    rt::MsgBox("Error loading main form: " + err.description, MB_ICONSTOP | MB_OK, rt::AppTitle() + " : Error");
 }
 
 }  // namespace foundation

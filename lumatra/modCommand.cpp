@@ -1,9 +1,11 @@
 #include "lumatra/modCommand.h"
 
 #include "filelist/list_program.h"
+#include "foundation/main_window.h"
 #include "lumatra/frmLumatra.h"
 #include "lumatra/frmSettings.h"
 #include "rt/app.h"
+#include "rt/error.h"
 #include "rt/events.h"
 
 namespace lumatra::modCommand {
@@ -26,7 +28,7 @@ int Main(frmLumatra& window) {
         // Loading the dialog reads the store into the settings; it is never shown here.
         frmSettings settings;
         if (!settings.Load()) {
-            filelist::ReportStartFailure();
+            foundation::ShowStartFailure(rt::LastError());
             return 1;
         }
         settings.Unload();

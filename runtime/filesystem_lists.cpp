@@ -28,6 +28,12 @@ char DriveLetterOf(const std::string& path) {
     return 0;
 }
 
+// A list pane's MouseUp for a button released over it: 1 left, 2 right, 4 middle.
+void RaiseMouseUp(const std::function<void(int, int, int, int)>& handler, UINT msg, LPARAM lp) {
+    int button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : msg == WM_MBUTTONUP ? 4 : 0;
+    if (button && handler) handler(button, ShiftState(), PixelsToTwipsX(GET_X_LPARAM(lp)), PixelsToTwipsY(GET_Y_LPARAM(lp)));
+}
+
 Error PathNotFound() { return Error{ERROR_PATH_NOT_FOUND, ErrorText(ERROR_PATH_NOT_FOUND)}; }
 
 // The full path of an existing folder: no trailing "\" except at a root.
@@ -228,23 +234,32 @@ LRESULT CALLBACK DirListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
         return 0;
     }
     LRESULT r = self->CallBase(msg, wp, lp);
-    int button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : msg == WM_MBUTTONUP ? 4 : 0;
-    if (button && self->MouseUp) {
-        self->MouseUp(button, ShiftState(), PixelsToTwipsX(GET_X_LPARAM(lp)), PixelsToTwipsY(GET_Y_LPARAM(lp)));
-    }
+    RaiseMouseUp(self->MouseUp, msg, lp);
     return r;
 }
 
 // ---- file list ----
 
-FileListBox::FileListBox() : path_(CurrentFolder()) {}
+FileListBox::FileListBox(Selection selection) : path_(CurrentFolder()), selection_(selection) {}
 
 HWND FileListBox::Create(HWND parent, const RECT& rect, int id) {
-    return CreateChild("LISTBOX", LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE,
-                       parent, rect, id);
+    DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+    if (selection_ == Selection::Extended) style |= LBS_EXTENDEDSEL;
+    return CreateChild("LISTBOX", style, WS_EX_CLIENTEDGE, parent, rect, id);
 }
 
-void FileListBox::OnCreated() { Fill(); }
+void FileListBox::OnCreated() {
+    Subclass(&FileListBox::SubclassProc);
+    Fill();
+}
+
+LRESULT CALLBACK FileListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<FileListBox*>(Subclassed(hwnd));
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    LRESULT r = self->CallBase(msg, wp, lp);
+    RaiseMouseUp(self->MouseUp, msg, lp);
+    return r;
+}
 
 void FileListBox::Fill() {
     names_.clear();
@@ -312,17 +327,25 @@ bool FileListBox::Selected(int index) const {
 }
 
 void FileListBox::SetSelected(int index, bool on) {
-    if (hwnd_ && index >= 0 && index < ListCount()) SendMessageA(hwnd_, LB_SETSEL, on, index);
+    if (!hwnd_ || index < 0 || index >= ListCount()) return;
+    if (selection_ == Selection::Single)
+        SendMessageA(hwnd_, LB_SETCURSEL, on ? index : -1, 0);
+    else
+        SendMessageA(hwnd_, LB_SETSEL, on, index);
 }
 
 int FileListBox::ListIndex() const {
     if (!hwnd_ || names_.empty()) return -1;
+    if (selection_ == Selection::Single) return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
     return static_cast<int>(SendMessageA(hwnd_, LB_GETCARETINDEX, 0, 0));
 }
 
 void FileListBox::SetListIndex(int index) {
     if (!hwnd_ || index < -1 || index >= ListCount()) return;
-    SendMessageA(hwnd_, LB_SETCARETINDEX, index, FALSE);
+    if (selection_ == Selection::Single)
+        SendMessageA(hwnd_, LB_SETCURSEL, index, 0);
+    else
+        SendMessageA(hwnd_, LB_SETCARETINDEX, index, FALSE);
 }
 
 void FileListBox::OnCommand(int code) {

@@ -4,23 +4,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <string>
 #include <thread>
 
 #include "rt/files.h"
+#include "testkit/running_program.h"
 #include "testkit/temp_folder.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// A Unix path as the Z: drive shows it.
-std::string OnDriveZ(std::string unixPath) {
-    std::replace(unixPath.begin(), unixPath.end(), '/', '\\');
-    return "Z:" + unixPath;
-}
+using testkit::OnDriveZ;
+using testkit::RunningProgram;
 
 const std::string kQuarnel = OnDriveZ(QUARNEL_EXE);
 
@@ -66,68 +62,6 @@ private:
     HKEY key_ = nullptr;
     std::string old_ = "true";
     std::string log_ = OnDriveZ(BROWSER_FOLDER) + "\\opened.txt";
-};
-
-// The program started from its executable; ended at the end if still running.
-class RunningProgram {
-public:
-    explicit RunningProgram(const std::string& exe) {
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        std::string commandLine = "\"" + exe + "\"";
-        started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                                  &process_) != 0;
-    }
-    ~RunningProgram() {
-        if (!started_) return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-
-    // Its shown main window, once there.
-    HWND MainWindow() const {
-        for (int i = 0; started_ && i < 200; ++i) {
-            if (HWND w = Windows().main) return w;
-            std::this_thread::sleep_for(50ms);
-        }
-        return nullptr;
-    }
-    // Its visible top-level windows: the main window alone unless it says something.
-    int VisibleWindows() const { return Windows().count; }
-
-    bool EndsWithin(std::chrono::milliseconds wait, DWORD& exitCode) const {
-        if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(wait.count())) != WAIT_OBJECT_0) return false;
-        return GetExitCodeProcess(process_.hProcess, &exitCode) != 0;
-    }
-
-private:
-    struct Found {
-        DWORD process;
-        HWND main = nullptr;
-        int count = 0;
-    };
-    static BOOL CALLBACK Visit(HWND w, LPARAM param) {
-        auto* found = reinterpret_cast<Found*>(param);
-        DWORD process = 0;
-        GetWindowThreadProcessId(w, &process);
-        if (process != found->process || !IsWindowVisible(w)) return TRUE;
-        ++found->count;
-        char cls[64] = {};
-        GetClassNameA(w, cls, sizeof cls);
-        if (std::string(cls) == "FileToolsForm") found->main = w;
-        return TRUE;
-    }
-    Found Windows() const {
-        Found found{process_.dwProcessId};
-        EnumWindows(&Visit, reinterpret_cast<LPARAM>(&found));
-        return found;
-    }
-
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
 };
 
 struct ClassSearch {

@@ -6,9 +6,6 @@
 
 namespace filelist {
 
-// Reports the last error as a failed start: beep and a critical message.
-void ReportStartFailure();
-
 // Shows the window, paints it at once, and hands a non-empty command line,
 // whole, to LoadFromFile. False when the window could not be shown; the
 // start failure has then been reported.

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "filelist/panes.h"
 #include "rt/buttons.h"
 #include "rt/combobox.h"
 #include "rt/filesystem_lists.h"
@@ -112,7 +113,6 @@ private:
     void AddFileButtonsLoop(bool selectedOnly);
     void AfterAdding();
     void ApplyAddButtonRule();
-    void EnterFolder(const std::string& folder);
     void SetCount();
     void ShowHelp();
 
@@ -123,6 +123,7 @@ private:
     std::unordered_map<std::string, int> rowKeys_;
     // Set while a list file is read: the rows and the count show at its end.
     bool loading_ = false;
+    FolderPanes panes_;
 };
 
 }  // namespace filelist

@@ -3,6 +3,7 @@
 // program's help page, a double-click on its background opens the about box.
 #include <string>
 
+#include "rt/error.h"
 #include "rt/form.h"
 
 namespace foundation {
@@ -14,5 +15,9 @@ std::string HelpPagePath();
 void MainWindow_KeyDown(rt::Form& window, int& keyCode, int shift);
 // Form_DblClick of a main window: the about box, modally, centred on it.
 void MainWindow_DblClick(const rt::Form& window);
+
+// The start failure of a program: a beep and "Error loading main form: "
+// with the error's description; the caller then ends the program.
+void ShowStartFailure(const rt::Error& err);
 
 }  // namespace foundation

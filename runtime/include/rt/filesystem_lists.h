@@ -68,10 +68,12 @@ private:
 };
 
 // Lists the files of a folder that match a pattern ("*.jpg;*.gif" holds
-// several); hidden files only when asked for; extended multiple selection.
+// several); hidden files only when asked for; extended multiple selection
+// unless made for a single selection.
 class FileListBox : public Control {
 public:
-    FileListBox();
+    enum class Selection { Extended, Single };
+    explicit FileListBox(Selection selection = Selection::Extended);
     const std::string& Path() const { return path_; }
     Error SetPath(const std::string& path);  // PathChange on a real change
     const std::string& Pattern() const { return pattern_; }
@@ -84,13 +86,15 @@ public:
     const std::string& List(int index) const { return names_.at(index); }
     bool Selected(int index) const;
     void SetSelected(int index, bool on);
-    int ListIndex() const;  // the entry with the focus, -1 when none
+    // The entry with the focus (the selected one in a single selection), -1 when none.
+    int ListIndex() const;
     void SetListIndex(int index);
 
     std::function<void()> Click;
     std::function<void()> DblClick;
     std::function<void()> PathChange;
     std::function<void()> PatternChange;
+    std::function<void(int button, int shift, int x, int y)> MouseUp;
 
 protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
@@ -98,12 +102,14 @@ protected:
     void OnCommand(int code) override;
 
 private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Fill();
     void Show();
     std::string path_;
     std::string pattern_ = "*.*";
     bool hidden_ = false;
     std::vector<std::string> names_;
+    Selection selection_;
 };
 
 }  // namespace rt

@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "glimtor/modCommand.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return modCommand::Main(); }
