@@ -56,10 +56,13 @@ void ScrollBar::Update(int16_t value) {
     if (value == value_) return;
     value_ = value;
     if (hwnd_) SetScrollPos(hwnd_, SB_CTL, Position(), TRUE);
-    if (Change) {
-        auto handler = Change;  // the handler may unload the form
-        handler();
-    }
+    RaiseChange();
+}
+
+void ScrollBar::RaiseChange() {
+    if (!Change) return;
+    auto handler = Change;  // the handler may unload the form
+    handler();
 }
 
 bool ScrollBar::SetValue(int value) {
@@ -69,13 +72,10 @@ bool ScrollBar::SetValue(int value) {
 }
 
 void ScrollBar::KeepValueInRange() {
-    int16_t kept = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
-    // The range first, so the thumb sits right when Change runs.
-    int16_t old = value_;
-    value_ = kept;
+    const int16_t old = value_;
+    value_ = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
     ApplyRange();
-    value_ = old;
-    Update(kept);
+    if (value_ != old) RaiseChange();
 }
 
 bool ScrollBar::SetMin(int value) {
@@ -104,6 +104,15 @@ bool ScrollBar::SetLargeChange(int value) {
     return true;
 }
 
+bool ScrollBar::ThumbValue(int16_t& value) const {
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_TRACKPOS;
+    if (!GetScrollInfo(hwnd_, SB_CTL, &si)) return false;
+    value = ValueAt(si.nTrackPos);
+    return true;
+}
+
 void ScrollBar::OnScroll(int request) {
     const int position = Position();
     switch (request) {
@@ -116,15 +125,12 @@ void ScrollBar::OnScroll(int request) {
     case SB_THUMBTRACK: {
         // While the thumb moves the value follows it and Scroll runs; Change
         // waits for the thumb's release.
-        SCROLLINFO si{};
-        si.cbSize = sizeof si;
-        si.fMask = SIF_TRACKPOS;
-        if (!GetScrollInfo(hwnd_, SB_CTL, &si)) break;
+        int16_t tracked = 0;
+        if (!ThumbValue(tracked)) break;
         if (!dragging_) {
             dragging_ = true;
             valueBeforeDrag_ = value_;
         }
-        int16_t tracked = ValueAt(si.nTrackPos);
         if (tracked == value_) break;
         value_ = tracked;
         if (Scroll) {
@@ -134,14 +140,11 @@ void ScrollBar::OnScroll(int request) {
         break;
     }
     case SB_THUMBPOSITION: {
-        SCROLLINFO si{};
-        si.cbSize = sizeof si;
-        si.fMask = SIF_TRACKPOS;
-        int16_t released = GetScrollInfo(hwnd_, SB_CTL, &si) ? ValueAt(si.nTrackPos) : value_;
-        int16_t before = dragging_ ? valueBeforeDrag_ : value_;
+        const int16_t before = dragging_ ? valueBeforeDrag_ : value_;
         dragging_ = false;
-        value_ = before;
-        Update(released);
+        ThumbValue(value_);
+        SetScrollPos(hwnd_, SB_CTL, Position(), TRUE);
+        if (value_ != before) RaiseChange();
         break;
     }
     default: break;

@@ -48,9 +48,12 @@ private:
     int Span() const;
     int Position() const;
     int16_t ValueAt(int position) const;
+    // Where the dragged thumb is; false when the platform cannot say.
+    bool ThumbValue(int16_t& value) const;
     void ApplyRange();
     // Sets the value and the thumb; raises Change when the value differs.
     void Update(int16_t value);
+    void RaiseChange();
     // After a new minimum or maximum: a value outside moves to the nearer end.
     void KeepValueInRange();
     void ResetToDesign();
