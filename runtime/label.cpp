@@ -100,7 +100,9 @@ void Label::FitToText() {
 
 HWND Frame::Create(HWND parent, const RECT& rect, int id) {
     // Without a caption the frame is only its etched edge: a separator line.
-    if (design_.caption.empty()) return NoTabStop(CreateChild("STATIC", SS_ETCHEDFRAME, 0, parent, rect, id));
+    // It paints no inside either, so it is transparent for the form to paint.
+    if (design_.caption.empty())
+        return NoTabStop(CreateChild("STATIC", SS_ETCHEDFRAME, WS_EX_TRANSPARENT, parent, rect, id));
     // A group box paints only its edge and caption, and the controls placed
     // in it are its siblings: the form paints its inside (transparent, so the
     // form's clipping leaves it out), and it never paints over those controls.

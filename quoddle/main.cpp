@@ -1,0 +1,9 @@
+#include <windows.h>
+
+#include "quoddle/modCommand.h"
+#include "rt/events.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (!modCommand::Main()) return 0;
+    return rt::RunMessageLoop();
+}
