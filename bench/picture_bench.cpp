@@ -2,6 +2,7 @@
 // time, peak memory), then 500 loads that each replace the picture before,
 // whose peak memory must stay near the first; beside them the platform's own
 // decoder on the same file.
+#include <initguid.h>
 #include <wincodec.h>
 #include <wrl/client.h>
 

@@ -1,13 +1,10 @@
 #include "rt/picture.h"
 
-#include <initguid.h>
-#include <wincodec.h>
-#include <wrl/client.h>
-
 #include <cmath>
 #include <memory>
 #include <vector>
 
+#include "picture_header.h"
 #include "rt/screen.h"
 
 namespace rt {
@@ -36,7 +33,7 @@ struct StreamReleaser {
 };
 
 // The file's bytes in a stream of memory; null for a folder, an empty or
-// unreadable file.
+// unreadable file, and a picture too large to hold.
 std::unique_ptr<IStream, StreamReleaser> ReadFileStream(const std::string& path, LONG& size) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -50,36 +47,18 @@ std::unique_ptr<IStream, StreamReleaser> ReadFileStream(const std::string& path,
     size = static_cast<LONG>(length.QuadPart);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(size));
     if (!memory) return nullptr;
-    void* bytes = GlobalLock(memory);
+    auto* bytes = static_cast<unsigned char*>(GlobalLock(memory));
     DWORD got = 0;
     BOOL read = bytes && ReadFile(file.get(), bytes, static_cast<DWORD>(size), &got, nullptr);
+    const bool tooLarge = read && DeclaredPixels(bytes, got) > kMostPixels;
     if (bytes) GlobalUnlock(memory);
     IStream* stream = nullptr;
-    if (!read || got != static_cast<DWORD>(size) || FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+    if (!read || got != static_cast<DWORD>(size) || tooLarge ||
+        FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
         GlobalFree(memory);
         return nullptr;
     }
     return std::unique_ptr<IStream, StreamReleaser>(stream);
-}
-
-// Tells from the file's header, where the platform's codecs know the format,
-// whether the picture has more pixels than a picture may have; the stream is
-// left at its start.
-bool TooLarge(IStream* stream) {
-    using Microsoft::WRL::ComPtr;
-    ComPtr<IWICImagingFactory> factory;
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    UINT width = 0, height = 0;
-    bool tooLarge = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                               IID_PPV_ARGS(&factory))) &&
-                    SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
-                                                               &decoder)) &&
-                    SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
-                    static_cast<unsigned long long>(width) * height > kMostPixels;
-    LARGE_INTEGER start{};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    return tooLarge;
 }
 
 // Pixels across and down of a bitmap or an icon's image.
@@ -133,7 +112,7 @@ Picture Picture::Load(const std::string& path) {
     EnsureCom();
     LONG size = 0;
     auto stream = ReadFileStream(path, size);
-    if (!stream || TooLarge(stream.get())) return Picture();
+    if (!stream) return Picture();
     IPicture* picture = nullptr;
     HRESULT hr = OleLoadPicture(stream.get(), size, FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
     if (FAILED(hr) || !picture) return Picture();

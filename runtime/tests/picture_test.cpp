@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "rt/screen.h"
 #include "testkit/sample_pictures.h"
@@ -11,6 +14,32 @@
 namespace {
 
 using testkit::Pixels;
+
+void Put16(std::string& bytes, size_t at, unsigned value, bool bigEndian) {
+    bytes[at] = static_cast<char>(bigEndian ? value >> 8 : value & 0xff);
+    bytes[at + 1] = static_cast<char>(bigEndian ? value & 0xff : value >> 8);
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The same file claiming 20,000 x 20,000 pixels in its header.
+std::string Huge(std::string bytes) {
+    if (bytes.rfind("BM", 0) == 0) {
+        Put16(bytes, 18, 20000, false);
+        Put16(bytes, 22, 20000, false);
+    } else if (bytes.rfind("GIF", 0) == 0) {
+        Put16(bytes, 6, 20000, false);
+        Put16(bytes, 8, 20000, false);
+    } else {
+        const size_t frame = bytes.find("\xFF\xC0");
+        Put16(bytes, frame + 5, 20000, true);
+        Put16(bytes, frame + 7, 20000, true);
+    }
+    return bytes;
+}
 
 float PixelsX(int n) { return static_cast<float>(n * rt::TwipsPerPixelX()); }
 float PixelsY(int n) { return static_cast<float>(n * rt::TwipsPerPixelY()); }
@@ -55,25 +84,21 @@ TEST(Picture, BadFilesFailToLoadAndLeaveNothingBehind) {
     testkit::TempFolder dir;
     const Pixels small = testkit::BlockPattern(64, 64);
     ASSERT_TRUE(testkit::WriteEncoded(small, dir / "whole.jpg", L"image/jpeg"));
-    std::string jpeg = testkit::BmpBytes(small);  // replaced below by the real JPEG bytes
-    {
-        HANDLE f = CreateFileA((dir / "whole.jpg").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                               nullptr);
-        ASSERT_NE(f, INVALID_HANDLE_VALUE);
-        jpeg.assign(GetFileSize(f, nullptr), '\0');
-        DWORD got = 0;
-        ReadFile(f, jpeg.data(), static_cast<DWORD>(jpeg.size()), &got, nullptr);
-        CloseHandle(f);
-    }
+    const std::string jpeg = ReadAll(dir / "whole.jpg");
     dir.Write("empty.bmp", "");
     dir.Write("half.jpg", jpeg.substr(0, jpeg.size() / 2));
     dir.Write("text.jpg", "This is no picture at all.\r\n");
     dir.Write("plain.wmf", testkit::WmfBytes(1440, 1440, false));
     dir.MakeFolder("folder.bmp");
+    // Too large to hold in memory: refused before they are decoded.
     ASSERT_TRUE(testkit::WriteOneColourPng(dir / "huge.png", 20000, 20000));
+    ASSERT_NE(jpeg.find("\xFF\xC0"), std::string::npos);
+    dir.Write("huge.jpg", Huge(jpeg));
+    dir.Write("huge.bmp", Huge(testkit::BmpBytes(small)));
+    dir.Write("huge.gif", Huge(testkit::GifBytes(small)));
 
     const char* names[] = {"missing.bmp", "folder.bmp", "empty.bmp", "half.jpg", "text.jpg", "plain.wmf",
-                           "huge.png"};
+                           "huge.png", "huge.jpg", "huge.bmp", "huge.gif"};
     for (const char* name : names) {
         rt::Picture p = rt::Picture::Load(dir / name);
         EXPECT_FALSE(p.IsLoaded()) << name;
