@@ -61,7 +61,7 @@ ListWindow::ListWindow(ListWindowVariant variant)
       tbDir(FolderButtons()),
       tbfile(variant.fileButtons),
       lblFiles({.autoSize = true}),
-      lv1(Columns(variant.thirdColumn)),
+      lv1(Columns(variant.thirdColumn), rows_),
       tbMain(MainButtons(variant.actionButtons)),
       mnuPopupMenu("PopupMenu", {{"Open", [this] { mnuitemOpen_Click(); }},
                                  {"Remove", [this] { mnuitemRemove_Click(); }},
@@ -69,6 +69,7 @@ ListWindow::ListWindow(ListWindowVariant variant)
                                  {"-", nullptr},
                                  {"Cancel", [this] { mnuitemCancel_Click(); }}}),
       variant_(std::move(variant)),
+      rows_(variant_.thirdCell),
       panes_(*this, Drive1, Dir1) {
     // left, top, width, height, caption, tab index
     Place(lblForm[0], rt::ControlDesign(60, 60, 1155, 195, "Source Files").Bold());
@@ -132,7 +133,13 @@ void ListWindow::Form_KeyDown(int& keyCode, int shift) { foundation::MainWindow_
 void ListWindow::Form_DblClick() { foundation::MainWindow_DblClick(*this); }
 
 void ListWindow::SetCount() {
-    if (!loading_) lblFiles.SetCaption(rt::FormatCount(lv1.Count()));
+    constexpr DWORD kRunIntervalMs = 100;
+    const int count = lv1.Count();
+    if (count == shownCount_) return;
+    if (addingRuns_ > 0 && GetTickCount() - countShownAt_ < kRunIntervalMs) return;
+    lblFiles.SetCaption(rt::FormatCount(count));
+    shownCount_ = count;
+    countShownAt_ = GetTickCount();
 }
 
 }  // namespace filelist

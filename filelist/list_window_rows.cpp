@@ -2,7 +2,6 @@
 #include <string>
 
 #include "filelist/list_file.h"
-#include "filelist/row_cells.h"
 #include "filelist/list_window.h"
 #include "foundation/modDialog32.h"
 #include "rt/app.h"
@@ -17,52 +16,34 @@ using namespace std::string_literals;
 
 namespace filelist {
 
-std::string AttributeLettersOf(unsigned long attrs) {
-    std::string letters;
-    if (attrs & FILE_ATTRIBUTE_ARCHIVE) letters += 'A';
-    if (attrs & FILE_ATTRIBUTE_HIDDEN) letters += 'H';
-    if (attrs & FILE_ATTRIBUTE_READONLY) letters += 'R';
-    if (attrs & FILE_ATTRIBUTE_SYSTEM) letters += 'S';
-    return letters;
-}
-
-std::string AttributeLetters(const std::string& path) {
-    DWORD attrs = 0;
-    return rt::FileAttributes(path, attrs) ? AttributeLettersOf(attrs) : "";
-}
-
 void ListWindow::AddToList(const std::string& strFileName, bool bolNoDups) {
-    std::string key = rt::UCase(strFileName);
-    if (bolNoDups && rowKeys_.count(key)) {
-        SetCount();
-        return;
+    AddRow(strFileName, bolNoDups, [&] { return ReadFileFacts(strFileName); });
+}
+
+void ListWindow::AddToList(const std::string& strFileName, bool bolNoDups, const FileFacts& facts) {
+    AddRow(strFileName, bolNoDups, [&] { return facts; });
+}
+
+// One routine fills a row however its facts arrive, so its cells are the same.
+void ListWindow::AddRow(const std::string& path, bool noDups, const std::function<FileFacts()>& facts) {
+    const FileRows::Key key = rows_.KeyOf(path);
+    if (!noDups || !rows_.Contains(key)) {
+        FileRow row{path, facts()};
+        const int at = lv1.InsertPlace([&](int column) { return rows_.CellOf(row, column); });
+        rows_.Insert(at, std::move(row), key);
+        lv1.RowInserted(at);
     }
-    rt::ListView::Row row;
-    row.text = strFileName;
-    row.subItems.resize(3);
-    unsigned long long length = 0;
-    if (rt::FileLength(strFileName, length)) row.subItems[0] = rt::FormatZeroPadded(length);
-    row.subItems[1] = variant_.thirdCell(strFileName);
-    SYSTEMTIME modified{};
-    if (rt::FileModified(strFileName, modified)) row.subItems[2] = rt::FormatGeneralDate(modified);
-    lv1.Add(std::move(row));
-    ++rowKeys_[key];
     SetCount();
 }
 
 void ListWindow::RemoveFromList(bool bolAll) {
     if (lv1.Count() == 0) return;
     if (bolAll) {
-        lv1.Clear();
-        rowKeys_.clear();
+        rows_.Clear();
     } else {
-        for (int i = lv1.Count() - 1; i >= 0; --i) {
-            if (!lv1.Selected(i)) continue;
-            auto it = rowKeys_.find(rt::UCase(lv1.Text(i)));
-            if (it != rowKeys_.end() && --it->second == 0) rowKeys_.erase(it);
-        }
-        lv1.RemoveSelected();
+        rows_.Remove(lv1.SelectedIndexes());
     }
+    lv1.RowsRemoved();
     tbMain.SetButtonEnabled(2, false);
     if (lv1.Count() == 0) {
         tbMain.SetButtonEnabled(1, false);
@@ -81,16 +62,15 @@ void ListWindow::LoadFromFile(std::string strFileName) {
     rt::DoEvents();
     bool taken = false;
     rt::SetHourglass(true);
-    // Nothing repaints while the file is read, so the count is shown once,
-    // at the end, not after every row.
-    loading_ = true;
-    rt::Error err = rt::ReadTextLines(strFileName, [&](const std::string& line) {
-        if (!IsListFileLine(line)) return;
-        AddToList(line, false);
-        taken = true;
-    });
-    loading_ = false;
-    SetCount();
+    rt::Error err;
+    {
+        AddingRun run(*this);
+        err = rt::ReadTextLines(strFileName, [&](const std::string& line) {
+            if (!IsListFileLine(line)) return;
+            AddToList(line, false);
+            taken = true;
+        });
+    }
     if (err) {
         rt::SetHourglass(false);
         rt::MsgBox("Error loading file, " + err.description, MB_ICONSTOP | MB_OK, rt::AppTitle() + " : Error");

@@ -57,6 +57,7 @@ void ListWindow::mnuitemProperties_Click() {
 }
 
 void ListWindow::AddFileButtonsLoop(bool selectedOnly) {
+    AddingRun run(*this);
     for (int i = 0; i < File1.ListCount(); ++i) {
         if (!selectedOnly || File1.Selected(i)) AddToList(strCurrentFilePath + File1.List(i), true);
         if (i % 10 == 0) rt::DoEvents();

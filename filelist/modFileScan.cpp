@@ -10,6 +10,7 @@ FileScanLists FileScanResult;
 void ResetFileScan() {
     FileScanResult.colNames.clear();
     FileScanResult.colPaths.clear();
+    FileScanResult.colFacts.clear();
 }
 
 namespace {
@@ -27,6 +28,7 @@ void ScanFiles(std::string strPath, const std::vector<std::string>& colPatterns,
     // handlers that run during the yields never meet an open listing of ours.
     for (const std::string& pattern : colPatterns) {
         for (rt::DirEntry& file : rt::ListDirectory(strPath + pattern, rt::kListHidden | rt::kListSystem)) {
+            FileScanResult.colFacts.push_back(filelist::ListedFileFacts(strPath, file));
             FileScanResult.colNames.push_back(std::move(file.name));
             FileScanResult.colPaths.push_back(strPath);
             rt::DoEvents();

@@ -57,9 +57,10 @@ void frmQuarnel::AddToListRecurse() {
     modFileScan::ResetFileScan();
     modFileScan::ScanFiles(strCurrentFilePath, patterns, true);
     const modFileScan::FileScanLists& found = modFileScan::FileScanResult;
+    AddingRun run(*this);
     for (size_t i = 0; i < found.colNames.size(); ++i) {
         // A file found by two patterns is kept out the second time.
-        AddToList(found.colPaths[i] + found.colNames[i], true);
+        AddToList(found.colPaths[i] + found.colNames[i], true, found.colFacts[i]);
         if ((i + 1) % 10 == 0) rt::DoEvents();
     }
 }

@@ -147,11 +147,25 @@ bool FileAttributes(const std::string& path, DWORD& attributes) {
 
 bool FileModified(const std::string& path, SYSTEMTIME& local) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    SYSTEMTIME utc;
+    return Standard(path, data) && ToLocalTime(data.ftLastWriteTime, local);
+}
+
+bool ToLocalTime(const FILETIME& utc, SYSTEMTIME& local) {
+    // Reading the active time zone costs more than the conversion: a list
+    // shows or sorts thousands of times at once, so it is read again only
+    // once a second has passed.
+    static TIME_ZONE_INFORMATION zone;
+    static DWORD zoneReadAt;
+    static bool zoneRead = false;
+    if (!zoneRead || GetTickCount() - zoneReadAt >= 1000) {
+        zoneRead = GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID;
+        zoneReadAt = GetTickCount();
+    }
+    SYSTEMTIME system;
     // The time zone's rule for that date, not today's offset: a summer file
     // keeps its summer time when viewed in winter.
-    return Standard(path, data) && FileTimeToSystemTime(&data.ftLastWriteTime, &utc) &&
-           SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
+    return FileTimeToSystemTime(&utc, &system) &&
+           SystemTimeToTzSpecificLocalTime(zoneRead ? &zone : nullptr, &system, &local);
 }
 
 Error SetAttributes(const std::string& path, DWORD attributes) {

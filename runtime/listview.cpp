@@ -4,6 +4,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <numeric>
 
 #include "rt/form.h"
@@ -21,6 +23,36 @@ int CompareText(const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
                           static_cast<int>(b.size()));
 }
+
+// Sort keys of many texts: comparing two keys byte by byte gives
+// CompareText's answer for the two texts, far faster. Kept in large blocks
+// that never move, so growing never holds two copies.
+class SortKeys {
+public:
+    const char* Add(const std::string& text) {
+        const int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.data(),
+                                      static_cast<int>(text.size()), nullptr, 0);
+        const size_t need = static_cast<size_t>(size > 0 ? size : 0) + 1;
+        if (blocks_.empty() || used_ + need > blockSize_) {
+            blockSize_ = std::max(kBlockSize, need);
+            blocks_.push_back(std::make_unique<char[]>(blockSize_));
+            used_ = 0;
+        }
+        char* key = blocks_.back().get() + used_;
+        if (size > 0)
+            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.data(),
+                         static_cast<int>(text.size()), key, size);
+        key[need - 1] = '\0';  // an empty text, whose key the platform refuses, sorts first
+        used_ += need;
+        return key;
+    }
+
+private:
+    static constexpr size_t kBlockSize = 256 * 1024;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    size_t blockSize_ = 0;
+    size_t used_ = 0;
+};
 }  // namespace
 
 HWND ListView::Create(HWND parent, const RECT& rect, int id) {
@@ -42,17 +74,12 @@ void ListView::OnCreated() {
     SyncCount();
 }
 
-const std::string& ListView::SubItem(int index, int column) const { return Cell(rows_.at(index), column); }
-
-const std::string& ListView::Cell(const Row& row, int key) const {
-    static const std::string empty;
-    if (key <= 0) return row.text;
-    size_t i = static_cast<size_t>(key - 1);
-    return i < row.subItems.size() ? row.subItems[i] : empty;
+std::string ListView::SubItem(int index, int column) const {
+    return index >= 0 && index < Count() ? rows_.Cell(index, column) : std::string();
 }
 
-bool ListView::Before(const Row& a, const Row& b) const {
-    int c = CompareText(Cell(a, sortKey_), Cell(b, sortKey_));
+bool ListView::Before(const std::string& a, const std::string& b) const {
+    int c = CompareText(a, b);
     return sortDescending_ ? c == CSTR_GREATER_THAN : c == CSTR_LESS_THAN;
 }
 
@@ -89,55 +116,34 @@ void ListView::SyncNow() const {
     countStale_ = false;
     KillTimer(hwnd_, kSyncCountTimer);
     lastSync_ = GetTickCount();
-    SendMessageA(hwnd_, LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
+    SendMessageA(hwnd_, LVM_SETITEMCOUNT, static_cast<WPARAM>(Count()), LVSICF_NOSCROLL);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-int ListView::Add(Row row) {
-    if (row.subItems.size() + 1 < columns_.size()) row.subItems.resize(columns_.size() - 1);
-    size_t pos = rows_.size();
-    if (sorted_) {
-        pos = static_cast<size_t>(std::upper_bound(rows_.begin(), rows_.end(), row,
-                                                   [this](const Row& a, const Row& b) { return Before(a, b); }) -
-                                  rows_.begin());
+int ListView::InsertPlace(const std::function<std::string(int column)>& cellOfNew) const {
+    if (!sorted_) return Count();
+    const std::string key = cellOfNew(sortKey_);
+    int low = 0, high = Count();
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (Before(key, rows_.Cell(mid, sortKey_)))
+            high = mid;
+        else
+            low = mid + 1;
     }
-    std::vector<int> selected = pos < rows_.size() ? SelectedIndexes() : std::vector<int>{};
-    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(pos), std::move(row));
-    SyncCount();
-    if (!selected.empty()) {
-        // The control keeps selection by index: move it with the rows.
-        for (int i : selected) SetSelected(i, false);
-        for (int i : selected) SetSelected(i >= static_cast<int>(pos) ? i + 1 : i, true);
-    }
-    return static_cast<int>(pos);
+    return low;
 }
 
-void ListView::Remove(int index) {
-    if (index < 0 || index >= Count()) return;
-    std::vector<int> selected = SelectedIndexes();
-    rows_.erase(rows_.begin() + index);
-    ClearSelection();
+void ListView::RowInserted(int index) {
+    std::vector<int> selected = index + 1 < Count() ? SelectedIndexes() : std::vector<int>{};
     SyncCount();
-    for (int i : selected) {
-        if (i != index) SetSelected(i > index ? i - 1 : i, true);
-    }
+    if (selected.empty()) return;
+    // The control keeps selection by index: move it with the rows.
+    for (int i : selected) SetSelected(i, false);
+    for (int i : selected) SetSelected(i >= index ? i + 1 : i, true);
 }
 
-int ListView::RemoveSelected() {
-    std::vector<int> selected = SelectedIndexes();
-    if (selected.empty()) return 0;
-    std::vector<char> drop(rows_.size(), 0);
-    for (int i : selected) drop[static_cast<size_t>(i)] = 1;
-    size_t k = 0;
-    auto it = std::remove_if(rows_.begin(), rows_.end(), [&](const Row&) { return drop[k++] != 0; });
-    rows_.erase(it, rows_.end());
-    ClearSelection();
-    SyncCount();
-    return static_cast<int>(selected.size());
-}
-
-void ListView::Clear() {
-    rows_.clear();
+void ListView::RowsRemoved() {
     ClearSelection();
     SyncCount();
 }
@@ -177,17 +183,21 @@ void ListView::SetSorted(bool on) {
 
 void ListView::Sort() {
     std::vector<int> selected = SelectedIndexes();
-    std::vector<int> order(rows_.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) { return Before(rows_[a], rows_[b]); });
-    std::vector<Row> sorted;
-    sorted.reserve(rows_.size());
-    std::vector<int> newIndex(rows_.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        newIndex[static_cast<size_t>(order[i])] = static_cast<int>(i);
-        sorted.push_back(std::move(rows_[static_cast<size_t>(order[i])]));
+    const int n = Count();
+    std::vector<int> order(static_cast<size_t>(n));
+    {
+        SortKeys keys;
+        std::vector<const char*> key(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) key[static_cast<size_t>(i)] = keys.Add(rows_.Cell(i, sortKey_));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const int c = std::strcmp(key[static_cast<size_t>(a)], key[static_cast<size_t>(b)]);
+            return sortDescending_ ? c > 0 : c < 0;
+        });
     }
-    rows_ = std::move(sorted);
+    std::vector<int> newIndex(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) newIndex[static_cast<size_t>(order[static_cast<size_t>(i)])] = i;
+    rows_.Reorder(order);
     if (hwnd_ && !selected.empty()) {
         int focused = static_cast<int>(SendMessageA(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
         ClearSelection();
@@ -209,7 +219,7 @@ LRESULT ListView::OnNotify(NMHDR* hdr, bool& handled) {
         auto* info = reinterpret_cast<NMLVDISPINFOA*>(hdr);
         LVITEMA& item = info->item;
         if ((item.mask & LVIF_TEXT) && item.iItem >= 0 && item.iItem < Count()) {
-            const std::string& text = Cell(rows_[static_cast<size_t>(item.iItem)], item.iSubItem);
+            const std::string text = rows_.Cell(item.iItem, item.iSubItem);
             if (item.pszText && item.cchTextMax > 0) lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
         }
         return 0;

@@ -6,9 +6,9 @@
 #include <array>
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "filelist/file_rows.h"
 #include "filelist/panes.h"
 #include "rt/buttons.h"
 #include "rt/combobox.h"
@@ -23,8 +23,8 @@ namespace filelist {
 
 struct ListWindowVariant {
     rt::ColumnHeader thirdColumn;
-    // The third cell of a row, from the row's path.
-    std::function<std::string(const std::string& path)> thirdCell;
+    // The third cell of a row (a function of the path alone takes the row as its path).
+    FileRows::CellFunction thirdCell;
     std::vector<rt::ToolButton> fileButtons;    // tbfile
     std::vector<rt::ToolButton> actionButtons;  // tbMain from button 8 on
     std::vector<std::string> patterns;          // cmbFilter's items
@@ -43,7 +43,7 @@ class ListWindow : public rt::Form {
 public:
     explicit ListWindow(ListWindowVariant variant);
 
-    // The file list (its rows are lv1's).
+    // The file list (lv1 shows its rows). AddToList reads the file once.
     void AddToList(const std::string& strFileName, bool bolNoDups);
     void RemoveFromList(bool bolAll);
     void LoadFromFile(std::string strFileName);
@@ -105,11 +105,31 @@ protected:
     }
     // The program's own main-toolbar action tags ("Attrib", "Rename", ...).
     virtual void MainToolAction(const std::string& tag) { (void)tag; }
+    // Rows added one after another (a list file, "Add All", "Add Recurse"):
+    // setting the count label costs far more than adding a row, so while a
+    // run lasts the label follows at most ten times a second, and exactly
+    // when it ends.
+    class AddingRun {
+    public:
+        explicit AddingRun(ListWindow& window) : window_(window) { ++window_.addingRuns_; }
+        ~AddingRun() {
+            --window_.addingRuns_;
+            window_.SetCount();
+        }
+        AddingRun(const AddingRun&) = delete;
+        AddingRun& operator=(const AddingRun&) = delete;
+
+    private:
+        ListWindow& window_;
+    };
+    // AddToList of a file whose facts a folder listing has just returned.
+    void AddToList(const std::string& strFileName, bool bolNoDups, const FileFacts& facts);
     // For an action on the list: true when it holds rows; otherwise the
     // "No files in list" message and the focus to the file pane.
     bool ListHasRowsOrSay();
 
 private:
+    void AddRow(const std::string& path, bool noDups, const std::function<FileFacts()>& facts);
     void AddFileButtonsLoop(bool selectedOnly);
     void AfterAdding();
     void ApplyAddButtonRule();
@@ -118,11 +138,10 @@ private:
 
     ListWindowVariant variant_;
     std::array<int, 4> LayoutMargins_{};
-    // Upper-cased row texts and how many rows hold each: the duplicate test
-    // gives the answer of a scan of every row without one.
-    std::unordered_map<std::string, int> rowKeys_;
-    // Set while a list file is read: the rows and the count show at its end.
-    bool loading_ = false;
+    FileRows rows_;
+    int addingRuns_ = 0;
+    int shownCount_ = 0;       // what lblFiles shows
+    DWORD countShownAt_ = 0;   // tick count when it last changed
     FolderPanes panes_;
 };
 

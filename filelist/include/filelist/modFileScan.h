@@ -4,12 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "filelist/row_cells.h"
+
 namespace modFileScan {
 
 // The found files in the order found: entry i of both lists is one file.
 struct FileScanLists {
     std::vector<std::string> colNames;  // name and extension, no folder
     std::vector<std::string> colPaths;  // the file's folder, ending in "\"
+    // What the listing returned of the file, so adding it needs no query.
+    std::vector<filelist::FileFacts> colFacts;
 };
 
 // The last scan's files; kept until the next ResetFileScan.

@@ -41,6 +41,8 @@ bool FileLength(const std::string& path, unsigned long long& length);
 bool FileAttributes(const std::string& path, DWORD& attributes);
 // Last-write time in local time, by the time zone's rule for that date.
 bool FileModified(const std::string& path, SYSTEMTIME& local);
+// A file time (UTC) in local time, by the time zone's rule for that date.
+bool ToLocalTime(const FILETIME& utc, SYSTEMTIME& local);
 
 Error SetAttributes(const std::string& path, DWORD attributes);
 // Moves across folders; fails onto an existing name; a change of letter case

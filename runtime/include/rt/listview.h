@@ -13,41 +13,51 @@ struct ColumnHeader {
     int width = 0;  // twips
 };
 
-// A list view in report view over the control's own rows (owner data), so
-// that adding, sorting and removing stay fast for very many rows. Each row
-// is its text plus one text per further column. Indexes are 0-based.
+// A list view in report view over rows that its owner keeps (owner data):
+// the control asks for the cells it paints, so adding, sorting and removing
+// stay fast for very many rows. Indexes are 0-based; column 0 is the row
+// text, 1.. the sub-items.
 class ListView : public Control {
 public:
-    struct Row {
-        std::string text;
-        std::vector<std::string> subItems;  // columns 2.. (index 0 is column 2)
+    // The owner's rows, as the control reads and sorts them.
+    class Rows {
+    public:
+        virtual int Count() const = 0;
+        virtual std::string Cell(int row, int column) const = 0;
+        // Puts the rows in this order: order[i] is the row that goes to place i.
+        virtual void Reorder(const std::vector<int>& order) = 0;
+
+    protected:
+        ~Rows() = default;
     };
 
-    explicit ListView(std::vector<ColumnHeader> columns) : columns_(std::move(columns)) {}
+    ListView(std::vector<ColumnHeader> columns, Rows& rows) : columns_(std::move(columns)), rows_(rows) {}
 
     const std::vector<ColumnHeader>& Columns() const { return columns_; }
-    int Count() const { return static_cast<int>(rows_.size()); }
-    const Row& RowAt(int index) const { return rows_.at(index); }
-    const std::string& Text(int index) const { return rows_.at(index).text; }
-    const std::string& SubItem(int index, int column) const;  // column: 1-based sub-item
+    int Count() const { return rows_.Count(); }
+    std::string Text(int index) const { return SubItem(index, 0); }
+    std::string SubItem(int index, int column) const;  // "" outside the rows
 
-    // Adds a row at the end, or at its sorted place once sorting is on.
-    // Returns its index.
-    int Add(Row row);
-    void Remove(int index);
-    // Removes every selected row; returns how many were removed.
-    int RemoveSelected();
-    void Clear();
+    // Where a new row goes: at the end, or at its sorted place once sorting
+    // is on (after the rows whose cell equals its own). cellOfNew gives the
+    // new row's cell of a column.
+    int InsertPlace(const std::function<std::string(int column)>& cellOfNew) const;
+    // The owner has put a row in at index: the selection moves with the rows.
+    void RowInserted(int index);
+    // The owner has removed rows: the selection is cleared.
+    void RowsRemoved();
 
     bool Selected(int index) const;
     void SetSelected(int index, bool on);
+    std::vector<int> SelectedIndexes() const;
     // The focused (or else the first selected) row, -1 when none.
     int SelectedIndex() const;
     void EnsureVisible(int index);
 
-    // Sorting: column index 0 for the row text, 1.. for sub-items. The order
-    // is the platform's case-insensitive text order (CompareStringA with
-    // NORM_IGNORECASE in the user's locale), as the list view sorts text.
+    // Sorting: the order is the platform's case-insensitive text order of
+    // the cells as shown (CompareStringA with NORM_IGNORECASE in the user's
+    // locale), as the list view sorts text; rows with equal cells keep their
+    // order.
     void SetSortKey(int key) { sortKey_ = key; }
     void SetSortDescending(bool on) { sortDescending_ = on; }
     void SetSorted(bool on);
@@ -65,16 +75,14 @@ protected:
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    const std::string& Cell(const Row& row, int key) const;
-    bool Before(const Row& a, const Row& b) const;
+    bool Before(const std::string& a, const std::string& b) const;
     void Sort();
     void SyncCount();
     void SyncNow() const;
     void ClearSelection();
-    std::vector<int> SelectedIndexes() const;
 
     std::vector<ColumnHeader> columns_;
-    std::vector<Row> rows_;
+    Rows& rows_;
     int sortKey_ = 0;
     bool sortDescending_ = false;
     bool sorted_ = false;

@@ -1,0 +1,65 @@
+#include "filelist/duplicate_index.h"
+
+namespace filelist {
+
+std::uint32_t DuplicateIndex::UpperCaseHash(const std::string& upperCased) {
+    std::uint32_t h = 2166136261u;
+    for (unsigned char c : upperCased) {
+        h ^= c;
+        h *= 16777619u;
+    }
+    return h;
+}
+
+bool DuplicateIndex::Contains(std::uint32_t hash, const std::function<bool(int row)>& sameRow) const {
+    if (slots_.empty()) return false;
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask; slots_[i] != 0; i = (i + 1) & mask) {
+        if ((slots_[i] & ~kRowMask) == Tag(hash) && sameRow(static_cast<int>((slots_[i] & kRowMask) - 1)))
+            return true;
+    }
+    return false;
+}
+
+void DuplicateIndex::Insert(std::uint32_t hash, int row) {
+    // At most half full, so that a search meets an empty slot soon.
+    if (static_cast<size_t>(count_ + 1) * 2 > slots_.size()) {
+        Resize(slots_.empty() ? 64 : slots_.size() * 2, count_ + 1);  // the new row included
+        return;
+    }
+    if (row < count_) {
+        for (std::uint32_t& s : slots_) {
+            if ((s & kRowMask) > static_cast<std::uint32_t>(row)) ++s;
+        }
+    }
+    Place(hash, row);
+    ++count_;
+}
+
+void DuplicateIndex::Renumber(const std::vector<int>& newIndex) {
+    for (std::uint32_t& s : slots_) {
+        if (s != 0) s = (s & ~kRowMask) | (static_cast<std::uint32_t>(newIndex[(s & kRowMask) - 1]) + 1);
+    }
+}
+
+void DuplicateIndex::Rebuild(int count) { Resize(slots_.size(), count); }
+
+void DuplicateIndex::Clear() {
+    slots_ = {};
+    count_ = 0;
+}
+
+void DuplicateIndex::Resize(size_t slots, int count) {
+    slots_.assign(slots, 0);
+    count_ = count;
+    for (int row = 0; row < count; ++row) Place(hashOfRow_(row), row);
+}
+
+void DuplicateIndex::Place(std::uint32_t hash, int row) {
+    const size_t mask = slots_.size() - 1;
+    size_t i = hash & mask;
+    while (slots_[i] != 0) i = (i + 1) & mask;
+    slots_[i] = Tag(hash) | (static_cast<std::uint32_t>(row) + 1);
+}
+
+}  // namespace filelist
