@@ -31,22 +31,29 @@ private:
 
 }  // namespace
 
-std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
-                       const std::string& defaultValue) {
-    if (Unnamed(app) || Unnamed(section)) return defaultValue;
+SettingKind ReadSetting(const std::string& app, const std::string& section, const std::string& key,
+                        std::string& text) {
+    if (Unnamed(app) || Unnamed(section)) return SettingKind::Missing;
     Key k;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, KEY_QUERY_VALUE, k.out()) !=
         ERROR_SUCCESS)
-        return defaultValue;
+        return SettingKind::Missing;
     DWORD type = 0, size = 0;
-    if (RegQueryValueExA(k.get(), key.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return defaultValue;
+    if (RegQueryValueExA(k.get(), key.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return SettingKind::Missing;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return SettingKind::OtherType;
     std::vector<char> data(size + 1, '\0');  // the stored text may lack its NUL
     if (RegQueryValueExA(k.get(), key.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
         ERROR_SUCCESS)
-        return defaultValue;
-    return std::string(data.data());
+        return SettingKind::Missing;
+    text = data.data();
+    return SettingKind::Text;
+}
+
+std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                       const std::string& defaultValue) {
+    std::string text;
+    return ReadSetting(app, section, key, text) == SettingKind::Text ? text : defaultValue;
 }
 
 void SaveSetting(const std::string& app, const std::string& section, const std::string& key,

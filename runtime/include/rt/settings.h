@@ -5,6 +5,12 @@
 
 namespace rt {
 
+// What a read found: nothing, a text value, or a value of another type.
+enum class SettingKind { Missing, Text, OtherType };
+// Reads one value; text is filled only for a text value.
+SettingKind ReadSetting(const std::string& app, const std::string& section, const std::string& key,
+                        std::string& text);
+// The stored text, or defaultValue when there is no text value.
 std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                        const std::string& defaultValue = "");
 void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
