@@ -5,6 +5,7 @@
 #include "rt/mouse.h"
 #include "rt/parent_background.h"
 #include "rt/screen.h"
+#include "window_class.h"
 
 namespace rt {
 namespace {
@@ -13,26 +14,13 @@ constexpr char kImageClass[] = "FileToolsImage";
 // Sent to itself once the form's controls are all made.
 constexpr UINT kLieBeneathMessage = WM_USER;
 
-void RegisterImageClass() {
-    static bool done = false;
-    if (done) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kImageClass;
-    done = RegisterClassExA(&wc) != 0;
-}
-
 int ToPixelsX(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
 int ToPixelsY(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
 
 }  // namespace
 
 HWND Image::Create(HWND parent, const RECT& rect, int id) {
-    RegisterImageClass();
+    RegisterWindowClass(kImageClass, CS_DBLCLKS, nullptr);
     return CreateChild(kImageClass, WS_CLIPSIBLINGS, style_.border ? WS_EX_CLIENTEDGE : 0, parent, rect, id);
 }
 

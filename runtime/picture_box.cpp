@@ -1,23 +1,12 @@
 #include "rt/picture_box.h"
 
 #include "rt/form.h"
+#include "window_class.h"
 
 namespace rt {
 namespace {
 
 constexpr char kPictureBoxClass[] = "FileToolsPictureBox";
-
-void RegisterPictureBoxClass() {
-    static bool done = false;
-    if (done) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPictureBoxClass;
-    done = RegisterClassExA(&wc) != 0;
-}
 
 }  // namespace
 
@@ -26,7 +15,7 @@ PictureBox::~PictureBox() {
 }
 
 HWND PictureBox::Create(HWND parent, const RECT& rect, int id) {
-    RegisterPictureBoxClass();
+    RegisterWindowClass(kPictureBoxClass, 0, nullptr);
     // Its controls take part in the form's tab order; it paints beneath them
     // so that transparent labels show its colour.
     DWORD ex = WS_EX_CONTROLPARENT | (style_.border ? WS_EX_CLIENTEDGE : 0);
