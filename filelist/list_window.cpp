@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "filelist/file_ending.h"
 #include "filelist/list_pictures.h"
 #include "filelist/panes.h"
 #include "foundation/main_window.h"
@@ -20,6 +21,14 @@ std::vector<rt::ToolButton> AddButtons() {
         {"Add All", "AddAll", "Add All Files", filelist::DrawAddAll, false},
         {"Add", "Add", "Add Selected Files", filelist::DrawAdd, false},
     };
+}
+
+ListWindowVariant TypeListVariant() {
+    ListWindowVariant v;
+    v.thirdColumn = {"Type", "Type", 750};
+    v.thirdCell = TypeCellText;
+    v.fileButtons = AddButtons();
+    return v;
 }
 
 namespace {

@@ -1,6 +1,5 @@
 #include "lumatra/frmLumatra.h"
 
-#include "filelist/file_ending.h"
 #include "lumatra/frmSettings.h"
 #include "lumatra/frmSlide.h"
 #include "lumatra/lumatra_pictures.h"
@@ -9,10 +8,7 @@ namespace lumatra {
 
 namespace {
 filelist::ListWindowVariant LumatraVariant() {
-    filelist::ListWindowVariant v;
-    v.thirdColumn = {"Type", "Type", 750};
-    v.thirdCell = filelist::TypeCellText;
-    v.fileButtons = filelist::AddButtons();
+    filelist::ListWindowVariant v = filelist::TypeListVariant();
     v.actionButtons = {{"Settings", "Settings", "Slide Show Settings", DrawSettings, true},
                        {"Slide Show", "SlideShow", "Begin Slide Show", DrawSlideShow, true}};
     v.patterns = {"*.jpg;*.gif;*.bmp", "*.jpg", "*.gif", "*.bmp", "*.ico;*.cur", "*.wmf;*.emf", "*.*"};

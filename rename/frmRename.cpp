@@ -1,6 +1,5 @@
 #include "rename/frmRename.h"
 
-#include "filelist/file_ending.h"
 #include "rename/frmSettings.h"
 #include "rename/rename_pictures.h"
 
@@ -8,10 +7,7 @@ namespace renamer {
 
 namespace {
 filelist::ListWindowVariant RenameVariant() {
-    filelist::ListWindowVariant v;
-    v.thirdColumn = {"Type", "Type", 750};
-    v.thirdCell = filelist::TypeCellText;
-    v.fileButtons = filelist::AddButtons();
+    filelist::ListWindowVariant v = filelist::TypeListVariant();
     v.actionButtons = {{"Rename", "Rename", "Rename Files", DrawRename, true}};
     v.patterns = filelist::StandardPatterns();
     v.listCaption = "Files To Rename -";

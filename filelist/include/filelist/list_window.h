@@ -38,6 +38,9 @@ struct ListWindowVariant {
 std::vector<std::string> StandardPatterns();
 // The file toolbar's "Add All" and "Add" buttons.
 std::vector<rt::ToolButton> AddButtons();
+// A list whose third column is each file's "Type", with only the two add
+// buttons on its file toolbar; the rest of the variant is the program's.
+ListWindowVariant TypeListVariant();
 
 class ListWindow : public rt::Form {
 public:
