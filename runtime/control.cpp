@@ -40,6 +40,16 @@ void Control::Unsubclass() {
 
 Control* Control::Subclassed(HWND hwnd) { return static_cast<Control*>(GetPropA(hwnd, kControlProp)); }
 
+LRESULT CALLBACK Control::GuardedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    Control* self = Subclassed(hwnd);
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    try {
+        return self->OnSubclassedMessage(msg, wp, lp);
+    } catch (...) {
+        return 0;
+    }
+}
+
 HWND Control::CreateChild(const char* className, DWORD style, DWORD exStyle, HWND parent, const RECT& rect,
                           int id, const std::string& text) {
     if (design_.tabIndex >= 0) style |= WS_TABSTOP;

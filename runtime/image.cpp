@@ -25,7 +25,7 @@ HWND Image::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void Image::OnCreated() {
-    Subclass(&Image::Proc);
+    Subclass();
     // A picture lies beneath the other controls, as if drawn on the form;
     // the controls made after it would lie below it, so it moves down once
     // they are all made, before anything is painted.
@@ -130,18 +130,7 @@ void Image::Paint(HDC dc) {
     }
 }
 
-LRESULT CALLBACK Image::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<Image*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    try {
-        return self->OnMessage(msg, wp, lp);
-    } catch (...) {
-        // A handler's failure ends that handler, never the program.
-        return 0;
-    }
-}
-
-LRESULT Image::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT Image::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     MouseEvent press;
     if (MouseEventFrom(msg, wp, lp, press) && press.action == MouseAction::Down) {
         if (press.button == 1) click_.Press(hwnd_);

@@ -23,7 +23,7 @@ HWND PictureBox::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void PictureBox::OnCreated() {
-    Subclass(&PictureBox::Proc);
+    Subclass();
     SetBrush();
 }
 
@@ -40,18 +40,7 @@ void PictureBox::SetBackColor(COLORREF color) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-LRESULT CALLBACK PictureBox::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<PictureBox*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    try {
-        return self->OnMessage(msg, wp, lp);
-    } catch (...) {
-        // A handler's failure ends that handler, never the program.
-        return 0;
-    }
-}
-
-LRESULT PictureBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT PictureBox::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND: {
         RECT client;

@@ -132,6 +132,11 @@ protected:
     // control with Subclassed(hwnd) and hands on with CallBase.
     void Subclass(WNDPROC proc);
     static Control* Subclassed(HWND hwnd);
+    // Puts the runtime's own procedure in front, which hands every message to
+    // OnSubclassedMessage; a handler's failure ends that handler, never the
+    // program.
+    void Subclass() { Subclass(&Control::GuardedProc); }
+    virtual LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) { return CallBase(msg, wp, lp); }
     LRESULT CallBase(UINT msg, WPARAM wp, LPARAM lp) { return CallWindowProcA(baseProc_, hwnd_, msg, wp, lp); }
 
     HWND CreateChild(const char* className, DWORD style, DWORD exStyle, HWND parent, const RECT& rect,
@@ -143,6 +148,7 @@ protected:
     Form* form_ = nullptr;
 
 private:
+    static LRESULT CALLBACK GuardedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Unsubclass();
     WNDPROC baseProc_ = nullptr;
 };

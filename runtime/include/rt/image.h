@@ -58,8 +58,7 @@ protected:
     void OnCreated() override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void Paint(HDC dc);
     void FitToPicture();
     void Place();

@@ -31,8 +31,7 @@ protected:
     bool HostsChildren() const override { return true; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void SetBrush();
 
     PictureBoxStyle style_;
