@@ -26,7 +26,7 @@ void frmGlimtor::ShowFullSize() {
     bolFullSizeFromMain = true;
     {
         frmMiniGlimtor viewer(*this, "");
-        viewer.ShowModal();
+        viewer.ShowModal(this);
     }
     rt::DoEvents();
     bolFullSizeFromMain = false;

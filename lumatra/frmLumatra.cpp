@@ -32,13 +32,13 @@ void frmLumatra::MainToolAction(const std::string& tag) {
 // A new dialog for each opening, so it reads the store again.
 void frmLumatra::ShowSettings() {
     frmSettings dialog;
-    dialog.ShowModal();
+    dialog.ShowModal(this);
 }
 
 // A new show window each time: its load reads the settings of this moment.
 void frmLumatra::ShowSlides() {
     frmSlide show(lv1);
-    show.ShowModal();
+    show.ShowModal(this);
 }
 
 }  // namespace lumatra

@@ -137,7 +137,9 @@ RECT Form::ControlRect(const ControlDesign& d) const {
     return r;
 }
 
-bool Form::Load() {
+bool Form::Load() { return LoadOwnedBy(nullptr); }
+
+bool Form::LoadOwnedBy(HWND owner) {
     if (hwnd_) return true;
     RegisterFormClass();
     DWORD style = StyleFor(design_), ex = ExStyleFor(design_);
@@ -151,7 +153,7 @@ bool Form::Load() {
         x = y = 0;  // a popup window cannot ask for the platform's place
     }
     hwnd_ = CreateWindowExA(ex, kClassName, design_.caption.c_str(), style, x, y, r.right - r.left,
-                            r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                            r.bottom - r.top, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return false;
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::StaticProc));
@@ -258,9 +260,13 @@ void Form::ShowOver(HWND owner) {
 }
 
 void Form::ShowModal(const Form* owner) {
-    // Centred on the owner given, else on the window that was active.
+    // Owned by, and centred on, the owner given, else the window that was
+    // active: it then stays above that window and has no taskbar button.
     HWND over = owner && owner->hwnd_ ? owner->hwnd_ : GetActiveWindow();
-    if (!Load()) return;
+    if (hwnd_ && over != hwnd_ && GetWindow(hwnd_, GW_OWNER) != over) {
+        SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(over));
+    }
+    if (!LoadOwnedBy(over)) return;
     disabledByModal_.clear();
     EnumThreadWindows(GetCurrentThreadId(), &Form::CollectEnabled, reinterpret_cast<LPARAM>(this));
     ShowOver(over);
@@ -558,6 +564,13 @@ LRESULT Form::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         Unload();
         return 0;
+    case WM_NCDESTROY: {
+        // Destroyed with its owner, not by an unload: the form lets the window go.
+        HWND h = hwnd_;
+        hwnd_ = nullptr;
+        Destroy();
+        return DefWindowProcA(h, msg, wp, lp);
+    }
     case WM_ERASEBKGND: {
         if (design_.backColor == kSystemFaceColor) break;
         if (!backBrush_) backBrush_ = CreateSolidBrush(design_.backColor);

@@ -48,6 +48,13 @@ Answer ClickToolButton(const std::string& caption, std::function<void(HWND)> ins
     return a;
 }
 
+Answer CloseBox(std::function<void(HWND)> inspect) {
+    Answer a;
+    a.closeBox = true;
+    a.inspect = std::move(inspect);
+    return a;
+}
+
 namespace {
 
 constexpr UINT kTickMs = 10;
@@ -181,7 +188,9 @@ bool detail::AnswererState::Respond(HWND dialog, Clock::time_point standingSince
             ADD_FAILURE() << "dialog " << Name(record) << " has no edit box " << a.editControl;
         }
     }
-    if (!a.toolButton.empty()) {
+    if (a.closeBox) {
+        PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (!a.toolButton.empty()) {
         record.pressed = detail::ClickToolButton(dialog, a.toolButton);
         if (!record.pressed) {
             record.pressed = BackOut(dialog);

@@ -95,6 +95,26 @@ TEST_F(GlimtorTest, WhatDoesNotLoadShowsTheFailureDisplayWithTheFileSizeKept) {
     EXPECT_TRUE(answerer.Seen().empty());
 }
 
+// Full size opens the viewer over the window, owned by it, and the window
+// takes no input until the viewer closes.
+TEST_F(GlimtorTest, FullSizeOpensTheViewerOwnedByTheWindow) {
+    Picture("a.bmp", 40, 30);
+    Click("a.bmp");
+    ASSERT_TRUE(Previewing());
+    testkit::DialogAnswerer answerer;
+    HWND owner = nullptr;
+    bool mainEnabled = true;
+    answerer.Expect(testkit::CloseBox([&](HWND viewer) {
+        owner = GetWindow(viewer, GW_OWNER);
+        mainEnabled = IsWindowEnabled(window->hwnd()) != FALSE;
+    }));
+    window->ShowFullSize();
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(owner, window->hwnd());
+    EXPECT_FALSE(mainEnabled);
+    EXPECT_TRUE(IsWindowEnabled(window->hwnd()));
+}
+
 TEST_F(GlimtorTest, AFileGoneBeforeItsPreviewKeepsTheSizeShownBefore) {
     Picture("a.bmp", 10, 10);
     const std::string b = Picture("b.bmp", 10, 10);

@@ -206,10 +206,12 @@ TEST_F(LumatraWindowTest, ApplyStoresOrForgetsAndCancelChangesNothing) {
     }
 }
 
-// "Settings" opens the dialog modally, also on an empty list.
+// "Settings" opens the dialog modally, owned by the list window, also on an
+// empty list.
 TEST_F(LumatraWindowTest, TheSettingsButtonOpensTheDialog) {
     testkit::DialogAnswerer answers;
-    answers.Expect(testkit::ClickToolButton("Cancel", [](HWND h) {
+    answers.Expect(testkit::ClickToolButton("Cancel", [&](HWND h) {
+        EXPECT_EQ(GetWindow(h, GW_OWNER), window.hwnd());
         if (auto* d = DialogIn(h)) {
             EXPECT_EQ(d->HScroll_Delay.Value(), 5);
         }

@@ -169,9 +169,10 @@ TEST_F(QuarnelWindowTest, LeavingTheDialogWithoutProceedingChangesNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
-        bool modal = false, centred = false, fresh = false;
+        bool modal = false, owned = false, centred = false, fresh = false;
         WhenDialogOpens inside([&](quarnel::frmSettings& d) {
             modal = !IsWindowEnabled(window.hwnd());
+            owned = GetWindow(d.hwnd(), GW_OWNER) == window.hwnd();
             RECT owner, dialog;
             GetWindowRect(window.hwnd(), &owner);
             GetWindowRect(d.hwnd(), &dialog);
@@ -185,6 +186,7 @@ TEST_F(QuarnelWindowTest, LeavingTheDialogWithoutProceedingChangesNothing) {
         window.tbMain.PressButton(kSetAttributes);
         EXPECT_TRUE(inside.Acted());
         EXPECT_TRUE(modal) << "the list window takes no input meanwhile";
+        EXPECT_TRUE(owned) << "it stays above the list window, with no taskbar button";
         EXPECT_TRUE(centred);
         EXPECT_TRUE(fresh) << "every use starts from the design";
         EXPECT_TRUE(IsWindowEnabled(window.hwnd()));

@@ -140,6 +140,7 @@ TEST_F(RenameWindowTest, RenamesTheListedFilesThroughTheDialog) {
     };
     testkit::DialogAnswerer answers;
     answers.Expect(testkit::ClickToolButton("Cancel", [&](HWND h) {
+        EXPECT_EQ(GetWindow(h, GW_OWNER), window.hwnd());
         if (auto* d = dialogIn(h)) d->txtPrefix.SetText("Zzz");
     }));
     window.tbMain.PressButton(8);

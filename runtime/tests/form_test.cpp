@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "pump.h"
@@ -188,6 +189,51 @@ TEST(FormDesign, PlacementAtTheDesignPositionOrCentredOnTheOwner) {
     GetWindowRect(centred.hwnd(), &c);
     EXPECT_NEAR((c.left + c.right) / 2, (o.left + o.right) / 2, 1);
     EXPECT_NEAR((c.top + c.bottom) / 2, (o.top + o.bottom) / 2, 1);
+}
+
+// A form shown modally runs what the test gives it once it is up.
+class ModalForm : public EventForm {
+public:
+    std::function<void()> whileShown;
+    HWND ownerSeen = nullptr;
+
+protected:
+    void Form_Activate() override {
+        ownerSeen = GetWindow(hwnd(), GW_OWNER);
+        auto run = std::move(whileShown);
+        whileShown = nullptr;
+        if (run) run();
+    }
+};
+
+// Owned by the window it is shown over (the owner given, else the window
+// that was active), it stays above that window and has no taskbar button
+// of its own; it goes when its owner goes.
+TEST(FormModal, OwnedByTheWindowItIsShownOver) {
+    EventForm owner;
+    owner.Show();
+    ModalForm dialog;
+    const struct {
+        const char* way;
+        bool loadedBefore;
+        bool ownerGiven;
+    } ways[] = {{"owner given", false, true}, {"active window", false, false}, {"loaded before", true, true}};
+    for (const auto& w : ways) {
+        if (w.loadedBefore) ASSERT_TRUE(dialog.Load());
+        SetActiveWindow(owner.hwnd());
+        dialog.whileShown = [&] { dialog.Unload(); };
+        dialog.ShowModal(w.ownerGiven ? &owner : nullptr);
+        EXPECT_EQ(dialog.ownerSeen, owner.hwnd()) << w.way;
+        EXPECT_FALSE(dialog.IsLoaded()) << w.way;
+    }
+    bool stayed = true;
+    dialog.whileShown = [&] {
+        owner.Unload();
+        stayed = dialog.IsLoaded();
+        dialog.Unload();
+    };
+    dialog.ShowModal(&owner);
+    EXPECT_FALSE(stayed);
 }
 
 TEST(FormState, HideKeepsTheFormLoadedAndTheStateReadsBack) {

@@ -70,8 +70,9 @@ public:
     // Modeless: loads when needed, shows, and raises the first resize.
     void Show();
     // Modal: loads when needed and returns when the form has been unloaded.
-    // Every other window of the program takes no input meanwhile. A dialog
-    // is centred on owner, or else on the window that was active.
+    // Every other window of the program takes no input meanwhile. The form
+    // is owned by owner, or else by the window that was active, and a
+    // dialog is centred on it.
     void ShowModal(const Form* owner = nullptr);
     // Hides the window; the form stays loaded with all its state.
     void Hide();
@@ -146,6 +147,8 @@ protected:
     }
 
 private:
+    // Load, the window owned by owner (none when null).
+    bool LoadOwnedBy(HWND owner);
     // Show, centring a dialog on owner (the screen when there is none).
     void ShowOver(HWND owner);
     static BOOL CALLBACK CollectEnabled(HWND w, LPARAM self);

@@ -30,6 +30,7 @@ constexpr int kFileNameControl = 0x47c;
 struct Answer {
     int button = IDOK;                  // pressed last; it must be an enabled push button
     std::string toolButton;             // or else: the toolbar button with this caption, clicked with the mouse
+    bool closeBox = false;              // or else: the title bar's close box
     std::optional<std::string> text;    // typed into an edit box first
     int editControl = 0;                // that box, or the control holding it; 0: the first edit box
     std::optional<std::string> folder;  // the folder picker selects this folder first
@@ -46,6 +47,8 @@ Answer ChooseFolder(const std::string& path);
 // A window whose buttons are on a toolbar: inspect (fills it in), then the
 // toolbar button with this caption is clicked.
 Answer ClickToolButton(const std::string& caption, std::function<void(HWND)> inspect = nullptr);
+// A window without buttons of its own: inspect, then its close box.
+Answer CloseBox(std::function<void(HWND)> inspect = nullptr);
 
 enum class Icon { None, Error, Question, Warning, Information };
 
