@@ -124,6 +124,13 @@ void ListWindow::Form_Load() {
 }
 
 void ListWindow::Form_Resize() {
+    // The main toolbar keeps to the bottom edge, in the list view's bottom
+    // gap, across the whole width, so every button stays in reach; while
+    // minimised it keeps its place, as the sized controls do. It moves
+    // before the list view grows over the place it leaves.
+    if (WindowState() != rt::WindowState::Minimized) {
+        tbMain.Move(0, ScaleHeight() - tbMain.Height(), ScaleWidth(), tbMain.Height());
+    }
     // A size that would come out negative is refused and that control keeps
     // its last size; the other steps still run.
     lv1.SetHeight(Height() - LayoutMargins_[0]);

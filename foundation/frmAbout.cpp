@@ -51,7 +51,9 @@ HBITMAP MakeAboutPicture() {
 }  // namespace
 
 frmAbout::frmAbout()
-    : rt::Form(rt::DialogDesign("", 5250, 3450, rt::Border::FixedDialog)), lblAboutName({.autoSize = true}),
+    : rt::Form(rt::DialogDesign("", 5250, 3450, rt::Border::FixedDialog)),
+      imgAboutIcon({.border = true}),
+      lblAboutName({.autoSize = true}),
       lblAboutProduct({.autoSize = true}),
       txtAboutDisclaimer({true, true, 0}) {
     Place(imgAboutIcon, {120, 120, 1260, 2475});

@@ -1,8 +1,12 @@
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 
 #include "filelist/list_program.h"
 #include "list_window_fixture.h"
 #include "rt/app.h"
+#include "rt/screen.h"
 #include "testkit/dialog_answerer.h"
 
 using filelist_test::ListWindowTest;
@@ -86,25 +90,86 @@ TEST_F(ListWindowTest, RemovingSetsTheListButtons) {
     EXPECT_EQ(window->lblFiles.Caption(), "0");
 }
 
-TEST_F(ListWindowTest, ResizingKeepsTheDesignGaps) {
-    int lvWidth = window->lv1.Width(), lvHeight = window->lv1.Height();
-    int fileWidth = window->File1.Width(), sepWidth = window->frameSep.Width();
-    int w = window->Width(), h = window->Height();
+// The list view, the file pane and the separator keep their design gaps; the
+// main toolbar keeps to the bottom edge, in the list view's bottom gap,
+// across the client width, so its last button can be reached once the
+// window is wide enough. Below a control's margin that control keeps its
+// last size; minimised, everything keeps its place.
+TEST_F(ListWindowTest, ResizingKeepsTheDesignGapsAndTheMainToolbarOnTheBottomEdge) {
+    const int lvWidth = window->lv1.Width(), lvHeight = window->lv1.Height();
+    const int fileWidth = window->File1.Width(), sepWidth = window->frameSep.Width();
+    const int w = window->Width(), h = window->Height();
+    const int px = static_cast<int>(rt::TwipsPerPixelX()), py = static_cast<int>(rt::TwipsPerPixelY());
+    int lastLvWidth = lvWidth, lastLvHeight = lvHeight;
+    const struct {
+        int width, height;  // twips added to the design size
+    } sizes[] = {{0, 0}, {1000, 500}, {200 * px, 300 * py}, {-900, -600}, {-w + 3000, -h + 2250}, {0, 0}};
+    for (const auto& size : sizes) {
+        window->Move(window->Left(), window->Top(), w + size.width, h + size.height);
+        // The window grows by whole pixels: what it really grew by is what the controls follow.
+        const int dw = window->Width() - w, dh = window->Height() - h;
+        EXPECT_NEAR(dw, size.width, 15);
+        EXPECT_NEAR(dh, size.height, 15);
+        const std::string at = std::to_string(size.width) + " x " + std::to_string(size.height);
+        if (lvWidth + dw >= 0) lastLvWidth = lvWidth + dw;
+        if (lvHeight + dh >= 0) lastLvHeight = lvHeight + dh;
+        EXPECT_EQ(window->lv1.Width(), lastLvWidth) << at;
+        EXPECT_EQ(window->lv1.Height(), lastLvHeight) << at;
+        if (fileWidth + dw >= 0) {
+            EXPECT_EQ(window->File1.Width(), fileWidth + dw) << at;
+        }
+        if (sepWidth + dw >= 0) {
+            EXPECT_EQ(window->frameSep.Width(), sepWidth + dw) << at;
+        }
+        EXPECT_EQ(window->Dir1.Width(), 3315) << at;
+        EXPECT_EQ(window->tbfile.Width(), 3300) << at;
+        EXPECT_EQ(window->tbfile.Top(), 2280) << at;
+
+        RECT client{}, bar{};
+        GetClientRect(window->hwnd(), &client);
+        GetWindowRect(window->tbMain.hwnd(), &bar);
+        MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&bar), 2);
+        EXPECT_EQ(bar.left, 0) << at;
+        EXPECT_EQ(bar.right, client.right) << at;
+        EXPECT_EQ(bar.bottom, client.bottom) << at;
+        EXPECT_EQ(bar.bottom - bar.top, 600 / py) << at;
+        if (lvHeight + dh >= 0) {
+            EXPECT_EQ(window->lv1.Top() + window->lv1.Height() + 60, window->tbMain.Top()) << at;
+        }
+        if (size.width >= 200 * px) {
+            RECT last{};
+            const int buttons = static_cast<int>(SendMessageA(window->tbMain.hwnd(), TB_BUTTONCOUNT, 0, 0));
+            SendMessageA(window->tbMain.hwnd(), TB_GETITEMRECT, buttons - 1, reinterpret_cast<LPARAM>(&last));
+            EXPECT_LE(last.right, bar.right - bar.left) << at;
+        }
+    }
+
     window->Move(window->Left(), window->Top(), w + 1000, h + 500);
-    // The window grows by whole pixels: what it really grew by is what the controls follow.
-    int dw = window->Width() - w, dh = window->Height() - h;
-    EXPECT_NEAR(dw, 1000, 15);
-    EXPECT_NEAR(dh, 500, 15);
-    EXPECT_EQ(window->lv1.Width(), lvWidth + dw);
-    EXPECT_EQ(window->lv1.Height(), lvHeight + dh);
-    EXPECT_EQ(window->File1.Width(), fileWidth + dw);
-    EXPECT_EQ(window->frameSep.Width(), sepWidth + dw);
-    EXPECT_EQ(window->Dir1.Width(), 3315);
-    EXPECT_EQ(window->tbfile.Width(), 3300);
-    // Below a control's margin that control keeps its last size.
-    window->Move(window->Left(), window->Top(), w + 1000, 1500);
-    EXPECT_EQ(window->lv1.Height(), lvHeight + dh);
-    EXPECT_EQ(window->lv1.Width(), lvWidth + dw);
+    RECT before{};
+    GetWindowRect(window->tbMain.hwnd(), &before);
+    MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&before), 2);
+    const int lvBefore = window->lv1.Height();
+    window->SetWindowState(rt::WindowState::Minimized);
+    EXPECT_EQ(window->lv1.Height(), lvBefore);
+    EXPECT_EQ(window->tbMain.Top(), window->lv1.Top() + lvBefore + 60);
+    window->SetWindowState(rt::WindowState::Normal);
+    RECT after{};
+    GetWindowRect(window->tbMain.hwnd(), &after);
+    MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&after), 2);
+    EXPECT_EQ(window->lv1.Height(), lvBefore);
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+// A double-click on the background opens the about box over the window,
+// owned by it.
+TEST_F(ListWindowTest, TheAboutBoxIsOwnedByTheWindow) {
+    testkit::DialogAnswerer answers;
+    HWND owner = nullptr;
+    answers.Expect(testkit::CloseBox([&](HWND about) { owner = GetWindow(about, GW_OWNER); }));
+    SendMessageA(window->hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(300, 200));
+    ASSERT_EQ(answers.Seen().size(), 1u);
+    EXPECT_EQ(answers.Seen()[0].title, "About File-list Test");
+    EXPECT_EQ(owner, window->hwnd());
 }
 
 TEST_F(ListWindowTest, StartHandsTheCommandLineWhole) {

@@ -53,6 +53,13 @@ TEST(frmAbout, IsAFixedDialogOfTheDesignedSize) {
     SIZE picture = about.imgAboutIcon.GetPicture().SizePixels();
     EXPECT_EQ(picture.cx, 80);
     EXPECT_EQ(picture.cy, 161);
+    // The picture inside the image's fixed single border.
+    EXPECT_EQ(about.imgAboutIcon.Width(), 1260);
+    EXPECT_EQ(about.imgAboutIcon.Height(), 2475);
+    RECT inside{};
+    GetClientRect(about.imgAboutIcon.hwnd(), &inside);
+    EXPECT_EQ(inside.right, 80);
+    EXPECT_EQ(inside.bottom, 161);
 }
 
 void PostKey(HWND to, WPARAM key) {
