@@ -67,9 +67,18 @@ Error DriveCurrentFolder(char letter, std::string& folder) {
     std::string spec = Root(letter).substr(0, 2);
     char buf[MAX_PATH * 4] = {};
     DWORD n = GetFullPathNameA(spec.c_str(), sizeof buf, buf, nullptr);
-    folder = (n > 0 && n < sizeof buf) ? std::string(buf, n) : Root(letter);
+    std::string current = (n > 0 && n < sizeof buf) ? std::string(buf, n) : Root(letter);
     // Some platforms answer the current folder with a trailing ""; only a root keeps one.
-    while (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+    while (current.size() > 3 && current.back() == '\\') current.pop_back();
+    // A drive can be present while its folders cannot be reached (a mapped
+    // folder that was removed, a network drive that is disconnected).
+    UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
+    DWORD attributes = GetFileAttributesA(current.c_str());
+    DWORD err = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0;
+    SetErrorMode(old);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Error{err, ErrorText(err)};
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return Error{ERROR_DIRECTORY, ErrorText(ERROR_DIRECTORY)};
+    folder = current;
     return {};
 }
 

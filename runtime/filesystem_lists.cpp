@@ -110,7 +110,7 @@ Error DriveListBox::SetDrive(const std::string& text) {
     if (t.empty() || !std::isalpha(static_cast<unsigned char>(t[0])))
         return Error{ERROR_INVALID_DRIVE, ErrorText(ERROR_INVALID_DRIVE)};
     char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(t[0])));
-    if (IndexOf(letter) < 0) letters_ = DriveLetters();
+    if (IndexOf(letter) < 0) Fill();  // a drive that came since the list was filled
     if (IndexOf(letter) < 0) return Error{ERROR_INVALID_DRIVE, ErrorText(ERROR_INVALID_DRIVE)};
     if (letter == DriveLetterOf(drive_)) return {};
     drive_ = DriveDisplayText(letter);

@@ -196,6 +196,69 @@ TEST_F(PanesTest, DriveNotReadyRetriesUntilReadyOrCancelsBackToTheFolderShown) {
     EXPECT_FALSE(rt::IsHourglass());
 }
 
+// A drive letter mapped to a folder that is not there: the drive is
+// present, its folders cannot be reached.
+class UnreachableDrive {
+public:
+    explicit UnreachableDrive(std::string target) : target_(std::move(target)) {
+        const DWORD used = GetLogicalDrives();
+        for (char c = 'x'; c > 'e' && !letter; --c) {
+            if (!(used & (1u << (c - 'a')))) letter = c;
+        }
+        if (letter && !DefineDosDeviceA(0, Device().c_str(), target_.c_str())) letter = 0;
+    }
+    ~UnreachableDrive() {
+        if (letter) DefineDosDeviceA(DDD_REMOVE_DEFINITION, Device().c_str(), nullptr);
+    }
+    UnreachableDrive(const UnreachableDrive&) = delete;
+    UnreachableDrive& operator=(const UnreachableDrive&) = delete;
+    std::string Device() const { return std::string(1, letter) + ":"; }
+
+    char letter = 0;
+
+private:
+    std::string target_;
+};
+
+// Chosen in the drive pane: "Error changing drive.", and the panes stay with
+// the folder shown (here its drive's current folder, where the return to that
+// drive leads); a list emptied on a folder change keeps its rows, as the
+// folder did not change.
+TEST_F(PanesTest, ADriveWhoseFoldersCannotBeReachedLeavesThePanesWithTheFolderShown) {
+    UnreachableDrive drive(folder / "gone");
+    ASSERT_NE(drive.letter, 0);
+    filelist::ListWindowVariant emptying = filelist_test::AttributeVariant();
+    emptying.emptyListOnFolderChange = true;
+    window = std::make_unique<filelist::ListWindow>(emptying);
+    window->Show();
+    std::string home;
+    ASSERT_FALSE(rt::DriveCurrentFolder(folder.Path()[0], home));
+    GoTo(home);
+    window->AddToList(folder.Write("a.txt"), true);
+    const Where before = Now();
+
+    HWND drives = window->Drive1.hwnd();
+    const LRESULT index = SendMessageA(drives, CB_FINDSTRING, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(drive.Device().c_str()));
+    ASSERT_GE(index, 0);
+    testkit::DialogAnswerer answers;
+    answers.Expect(testkit::Press(IDOK));
+    SendMessageA(drives, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(drives), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(drives));
+    ASSERT_EQ(answers.Seen().size(), 1u);
+    EXPECT_EQ(answers.Seen()[0].title, "Drive Error");
+    EXPECT_EQ(answers.Seen()[0].text, "Error changing drive.");
+    EXPECT_EQ(answers.Seen()[0].icon, testkit::Icon::Warning);
+    EXPECT_EQ(answers.Seen()[0].buttons, (std::vector<int>{IDOK}));
+    EXPECT_EQ(Now(), before);
+    EXPECT_EQ(SendMessageA(drives, CB_GETCURSEL, 0, 0),
+              SendMessageA(drives, CB_FINDSTRING, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(before.drive.substr(0, 2).c_str())));
+    EXPECT_EQ(window->lv1.Count(), 1);
+    EXPECT_FALSE(rt::IsHourglass());
+}
+
 // The drive pane's text carries the volume label ("c: [SYSTEM]"); the
 // folder pane still takes it as the drive alone.
 TEST_F(PanesTest, TheFolderPaneTakesTheDrivePanesTextWithALabel) {
