@@ -15,8 +15,7 @@ FileFacts ReadFileFacts(const std::string& path) {
 }
 
 FileFacts ListedFileFacts(const std::string& folder, const rt::DirEntry& entry) {
-    if (folder.size() + entry.name.size() >= MAX_PATH || entry.name.find('?') != std::string::npos)
-        return ReadFileFacts(folder + entry.name);
+    if (!rt::ListingSpeaksFor(folder, entry)) return ReadFileFacts(folder + entry.name);
     FileFacts facts;
     facts.length = entry.size;
     facts.lastWrite = entry.lastWrite;

@@ -1,6 +1,7 @@
 #include "rt/files.h"
 
 #include <cstring>
+#include <cwchar>
 
 namespace rt {
 namespace {
@@ -12,9 +13,32 @@ bool Allowed(DWORD attributes, unsigned filter) {
     return (attributes & selective & ~static_cast<DWORD>(filter)) == 0;
 }
 
-DirEntry ToEntry(const WIN32_FIND_DATAA& data) {
+// The name as the platform's 8-bit listing spells it, and whether a path
+// ending in that spelling reaches the entry itself: a name the code page
+// cannot hold comes out changed (a "?" or a near letter, which may name
+// another file), and paths drop a name's trailing blanks and full stops.
+bool NarrowName(const wchar_t* wide, std::string& name) {
+    name.clear();
+    const wchar_t* p = wide;
+    for (; *p && *p < 0x80; ++p) name.push_back(static_cast<char>(*p));
+    bool exact = true;
+    if (*p) {
+        int n = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        name.assign(n > 0 ? static_cast<size_t>(n) : 1, '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, name.data(), n, nullptr, nullptr);
+        name.resize(name.size() - 1);
+        std::wstring back(name.size() + 1, L'\0');
+        int m = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, back.data(), static_cast<int>(back.size()));
+        exact = m > 0 && std::wcscmp(back.c_str(), wide) == 0;
+    }
+    const bool dots = name == "." || name == "..";
+    if (!dots && !name.empty() && (name.back() == ' ' || name.back() == '.')) exact = false;
+    return exact;
+}
+
+DirEntry ToEntry(const WIN32_FIND_DATAW& data) {
     DirEntry e;
-    e.name = data.cFileName;
+    e.exactName = NarrowName(data.cFileName, e.name);
     e.attributes = data.dwFileAttributes;
     e.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     e.lastWrite = data.ftLastWriteTime;
@@ -22,11 +46,17 @@ DirEntry ToEntry(const WIN32_FIND_DATAA& data) {
 }
 
 // Calls onEntry(data) for each allowed entry until it returns false. The one
-// find handle is closed before returning, whatever onEntry does.
+// find handle is closed before returning, whatever onEntry does. The listing
+// reads the names as the platform holds them, to tell which 8-bit spellings
+// reach their entry.
 template <class OnEntry>
 void ForEachEntry(const std::string& pattern, unsigned filter, OnEntry onEntry) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    int n = MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, nullptr, 0);
+    if (n <= 0) return;
+    std::wstring widePattern(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, widePattern.data(), n);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(widePattern.c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return;
     struct Closer {
         HANDLE h;
@@ -34,7 +64,7 @@ void ForEachEntry(const std::string& pattern, unsigned filter, OnEntry onEntry) 
     } closer{find};
     do {
         if (Allowed(data.dwFileAttributes, filter) && !onEntry(data)) return;
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
 }
 
 bool Standard(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
@@ -115,7 +145,7 @@ Error RenameViaTemporary(const std::string& from, const std::string& to) {
 
 std::vector<DirEntry> ListDirectory(const std::string& pattern, unsigned filter) {
     std::vector<DirEntry> entries;
-    ForEachEntry(pattern, filter, [&](const WIN32_FIND_DATAA& data) {
+    ForEachEntry(pattern, filter, [&](const WIN32_FIND_DATAW& data) {
         entries.push_back(ToEntry(data));
         return true;
     });
@@ -124,11 +154,28 @@ std::vector<DirEntry> ListDirectory(const std::string& pattern, unsigned filter)
 
 bool ListingFinds(const std::string& pattern, unsigned filter) {
     bool found = false;
-    ForEachEntry(pattern, filter, [&](const WIN32_FIND_DATAA&) {
+    ForEachEntry(pattern, filter, [&](const WIN32_FIND_DATAW&) {
         found = true;
         return false;
     });
     return found;
+}
+
+bool ListingSpeaksFor(const std::string& folder, const DirEntry& entry) {
+    return entry.exactName && folder.size() + entry.name.size() < MAX_PATH;
+}
+
+bool IdentityOf(const std::string& path, FileIdentity& identity) {
+    // A folder's path may end in "\\"; a root keeps it.
+    std::string name = path;
+    if (name.size() > 3 && name.back() == '\\') name.pop_back();
+    // No access asked for: only the handle's facts are read.
+    Handle h(CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!h.valid() || !GetFileInformationByHandle(h.get(), &info)) return false;
+    identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return true;
 }
 
 bool FileLength(const std::string& path, unsigned long long& length) {

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "filelist/row_cells.h"
 #include "rt/events.h"
+#include "testkit/folder_link.h"
 #include "testkit/temp_folder.h"
 
 namespace {
@@ -84,6 +86,62 @@ TEST_F(FileScanTest, AFolderThatCannotBeListedAddsNothing) {
     folder.Write("a.txt");
     modFileScan::ScanFiles(folder.Path(), {""}, false);
     EXPECT_TRUE(Found().empty());
+}
+
+// A link to a folder is entered like the folder; one back to a folder the
+// scan is inside of (here the top and the link's own parent) is passed over,
+// so the scan ends.
+TEST_F(FileScanTest, EntersFolderLinksButNeverOneBackUpItsOwnPath) {
+    folder.Write("top.txt");
+    folder.Write("other\\o.txt");
+    folder.Write("sub\\s.txt");
+    testkit::FolderLink toOther(folder / "sub\\other", folder / "other");
+    testkit::FolderLink toTop(folder / "sub\\top", folder.Path());
+    testkit::FolderLink toSub(folder / "sub\\here", folder / "sub");
+    ASSERT_TRUE(toOther.Made() && toTop.Made() && toSub.Made());
+    modFileScan::ScanFiles(folder.Path(), {"*.txt"}, true);
+    std::vector<std::string> found = Found();
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{Root() + "other\\o.txt", Root() + "sub\\other\\o.txt",
+                                               Root() + "sub\\s.txt", Root() + "top.txt"}));
+}
+
+// A path as the platform holds it; "\\?\" keeps a trailing blank or full stop.
+std::wstring Verbatim(const std::string& folder, const std::wstring& name) {
+    return L"\\\\?\\" + std::wstring(folder.begin(), folder.end()) + L"\\" + name;
+}
+
+void WriteVerbatim(const std::string& folder, const std::wstring& name, const std::string& bytes) {
+    HANDLE h = CreateFileW(Verbatim(folder, name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+// A listed name may not reach its file: one the code page cannot hold comes
+// out with "?" or a near letter ("\u0101.txt" as "a.txt", another file), and
+// a path drops a trailing blank or full stop. Each file found carries what
+// a query of its path gives, and a folder is entered only where its path
+// leads ("inner " is not).
+TEST_F(FileScanTest, EachFoundFileCarriesWhatItsPathGives) {
+    folder.Write("a.txt", "abc");
+    const std::wstring names[] = {L"\u0101.txt", L"blank ", L"dot.", L"\u0436.txt"};
+    for (const std::wstring& name : names) WriteVerbatim(folder.Path(), name, "longer");
+    ASSERT_TRUE(CreateDirectoryW(Verbatim(folder.Path(), L"inner ").c_str(), nullptr));
+    WriteVerbatim(folder.Path() + "\\inner ", L"in.txt", "");
+    modFileScan::ScanFiles(folder.Path(), {"*"}, true);
+    ASSERT_EQ(FileScanResult.colNames.size(), 5u);
+    for (size_t i = 0; i < FileScanResult.colNames.size(); ++i) {
+        const std::string path = FileScanResult.colPaths[i] + FileScanResult.colNames[i];
+        EXPECT_EQ(FileScanResult.colPaths[i], Root()) << path;
+        const filelist::FileFacts& listed = FileScanResult.colFacts[i];
+        const filelist::FileFacts queried = filelist::ReadFileFacts(path);
+        EXPECT_EQ(listed.Read(), queried.Read()) << path;
+        EXPECT_EQ(listed.length, queried.length) << path;
+        EXPECT_EQ(listed.attributes, queried.attributes) << path;
+        EXPECT_EQ(CompareFileTime(&listed.lastWrite, &queried.lastWrite), 0) << path;
+    }
 }
 
 // The window stays alive: a yield per file found, per pattern, per listed

@@ -24,8 +24,10 @@ void ResetFileScan();
 // Appends every file of strPath that matches one of the patterns (normal,
 // hidden and system files), pattern by pattern in the listing's order; with
 // bolRecurse then the same for each subfolder, in the listing's order. A
-// name holding a full stop is never descended into, nor is a link to a
-// folder (it may lead back up the tree). Yields to pending window events
+// name holding a full stop is never descended into; links to folders are,
+// except one back to a folder the scan is inside of, which would loop (the
+// platform's file identity tells; a link whose target it cannot tell is
+// passed over too). Yields to pending window events
 // after every file found, every pattern, every entry of a folder listing
 // (twice for names without a full stop) and every subfolder. Folders that
 // cannot be listed are passed over.

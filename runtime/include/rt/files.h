@@ -26,15 +26,38 @@ struct DirEntry {
     DWORD attributes = 0;     // FILE_ATTRIBUTE_* bits
     unsigned long long size = 0;
     FILETIME lastWrite{};     // UTC
+    // A path ending in name reaches this entry. Not so for a name that the
+    // code page cannot hold (it comes out with a "?" or a near letter, and
+    // may name another file) or that ends in a blank or a full stop, which
+    // paths drop.
+    bool exactName = true;
 };
 
-// One FindFirstFileA/FindNextFileA pass over pattern (a folder path plus a
+// One FindFirstFile/FindNextFile pass over pattern (a folder path plus a
 // pattern, such as "C:\\x\\*.jpg"), keeping the entries the filter allows, in
-// the platform's order. "." and ".." are returned like any folder when folders
-// are asked for. A pattern that finds nothing gives an empty list.
+// the platform's order, each name spelt as the 8-bit listing spells it. "."
+// and ".." are returned like any folder when folders are asked for. A
+// pattern that finds nothing gives an empty list.
 std::vector<DirEntry> ListDirectory(const std::string& pattern, unsigned filter);
 // The same pass, stopping at the first allowed entry: does the listing find anything?
 bool ListingFinds(const std::string& pattern, unsigned filter);
+
+// Whether what a listing of folder (ending in "\\") returned of entry is what
+// a query of folder & name would give: the name reaches the entry, and the
+// path is short enough for every file function.
+bool ListingSpeaksFor(const std::string& folder, const DirEntry& entry);
+
+// What tells two paths of one file or folder apart from two files: its
+// volume's serial number and its index there.
+struct FileIdentity {
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+// A link leads to its target's identity; false when the path cannot be
+// opened. Finding it costs an open of the file or folder.
+bool IdentityOf(const std::string& path, FileIdentity& identity);
 
 // Queries of one file; false when it cannot be read.
 bool FileLength(const std::string& path, unsigned long long& length);
