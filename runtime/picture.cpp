@@ -34,7 +34,8 @@ struct StreamReleaser {
 };
 
 // The file's bytes in a stream of memory; null for a folder, an empty or
-// unreadable file, and a picture too large to hold.
+// unreadable file, a picture too large to hold, and bytes whose headers the
+// loader could not trust.
 std::unique_ptr<IStream, StreamReleaser> ReadFileStream(const std::string& path, LONG& size) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -51,10 +52,10 @@ std::unique_ptr<IStream, StreamReleaser> ReadFileStream(const std::string& path,
     auto* bytes = static_cast<unsigned char*>(GlobalLock(memory));
     DWORD got = 0;
     BOOL read = bytes && ReadFile(file.get(), bytes, static_cast<DWORD>(size), &got, nullptr);
-    const bool tooLarge = read && DeclaredPixels(bytes, got) > kMostPixels;
+    const bool sound = read && IsSoundPicture(bytes, got, kMostPixels);
     if (bytes) GlobalUnlock(memory);
     IStream* stream = nullptr;
-    if (!read || got != static_cast<DWORD>(size) || tooLarge ||
+    if (!read || got != static_cast<DWORD>(size) || !sound ||
         FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
         GlobalFree(memory);
         return nullptr;

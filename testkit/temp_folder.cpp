@@ -45,6 +45,17 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
     CloseHandle(h);
 }
 
+std::string ReadFileBytes(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    std::string bytes(GetFileSize(h, nullptr), '\0');
+    DWORD got = 0;
+    if (!bytes.empty() && !ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
+    bytes.resize(got);
+    CloseHandle(h);
+    return bytes;
+}
+
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     char base[MAX_PATH] = {};

@@ -6,6 +6,8 @@ namespace testkit {
 
 // Writes a file of exactly these bytes at path, replacing any file there.
 void WriteFileBytes(const std::string& path, const std::string& bytes = "");
+// The file's bytes; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
 
 class TempFolder {
 public:
