@@ -191,6 +191,30 @@ TEST_F(SlideTest, NothingLoadsAndTheLoopEndsOnEscape) {
     EXPECT_TRUE(RunShow(show, {{nullptr, [&] { TypeChar(show, 27); }}}));
 }
 
+// Damaged pictures are passed over on every round of a looping show, and
+// Escape still ends it.
+TEST_F(SlideTest, DamagedPicturesArePassedOverAndEscapeEnds) {
+    std::string gif = testkit::GifBytes(testkit::BlockPattern(8, 8));
+    gif.replace(6, 4, std::string(4, '\0'));  // a logical screen of 0 x 0
+    std::string bmp = Bmp(8, 8);
+    bmp.replace(10, 4, "\xF0\xFF\xFF\x7F");  // pixels 2 GB on
+    const std::string icons = std::string(64, '\0');
+    const auto rows = List({{"a.bmp", Bmp(20, 10)},
+                            {"many.ico", std::string("\0\0\1\0\xFF\xFF", 6) + icons},  // 65,535 images in 70 bytes
+                            {"many.cur", std::string("\0\0\2\0\xFF\xFF", 6) + icons},
+                            {"far.bmp", bmp},
+                            {"b.bmp", Bmp(10, 20)},
+                            {"empty.gif", gif}});
+    window.AddToList(folder.MakeFolder("folder.jpg"), false);
+    modCommand::intLoop = 1;
+    lumatra::frmSlide show(window.lv1);
+    EXPECT_TRUE(RunShow(show, {
+                                  {Showing(show, rows[0]), [&] { show.Timer1_Timer(); }},
+                                  {Showing(show, rows[4]), [&] { show.Timer1_Timer(); }},
+                                  {Showing(show, rows[0]), [&] { TypeChar(show, 27); }},
+                              }));
+}
+
 TEST_F(SlideTest, LoadsEveryFormat) {
     std::vector<std::pair<std::string, std::string>> files = {
         {"a.bmp", Bmp(3, 2)},
