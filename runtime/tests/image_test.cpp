@@ -98,8 +98,59 @@ TEST_F(ImageTest, StretchedThePictureFillsTheControl) {
     testkit::Pixels shown = Painted(form.img.hwnd());
     ASSERT_EQ(shown.width, 80);
     ASSERT_EQ(shown.height, 48);
-    for (int y = 0; y < 48; y += 7) {
-        for (int x = 0; x < 80; x += 5) EXPECT_EQ(shown.At(x, y), pattern.At(x / 2, y / 2)) << x << "," << y;
+    // Each 8-pixel block becomes 16 pixels; only its edges blend.
+    for (int y = 3; y < 48; y += 16) {
+        for (int x = 3; x < 80; x += 5) {
+            if (x % 16 < 3 || x % 16 > 12) continue;
+            EXPECT_EQ(shown.At(x, y), pattern.At(x / 2, y / 2)) << x << "," << y;
+        }
+    }
+}
+
+// Each pixel of the shrunk picture the mean of the 3 x 3 it stands for.
+testkit::Pixels ShrunkByThree(const testkit::Pixels& p) {
+    testkit::Pixels out{p.width / 3, p.height / 3, {}};
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
+            uint32_t c = 0;
+            for (int shift = 16; shift >= 0; shift -= 8) {
+                int sum = 0;
+                for (int dy = 0; dy < 3; ++dy)
+                    for (int dx = 0; dx < 3; ++dx) sum += (p.At(3 * x + dx, 3 * y + dy) >> shift) & 0xff;
+                c = (c << 8) | static_cast<uint32_t>((sum + 4) / 9);
+            }
+            out.rgb.push_back(c);
+        }
+    }
+    return out;
+}
+
+// A shrunk photo keeps its colours, as a proper resize does (the platform's
+// default mode keeps one pixel of each block by ANDing them: dark and
+// speckled, over 30 off per channel); at its own size a picture is copied
+// exactly, stretched or not.
+TEST_F(ImageTest, AShrunkPictureIsScaledSmoothlyAndAtItsOwnSizeCopiedExactly) {
+    struct Case {
+        const char* name;
+        int width, height;
+        bool icon;
+    } cases[] = {{"photo.bmp", 300, 180, false}, {"photo.ico", 48, 48, true}};
+    const float tx = static_cast<float>(rt::TwipsPerPixelX()), ty = static_cast<float>(rt::TwipsPerPixelY());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const testkit::Pixels photo = testkit::PhotoLikePattern(c.width, c.height);
+        dir.Write(c.name, c.icon ? testkit::IconBytes(photo, 0x01000000) : testkit::BmpBytes(photo));
+        ASSERT_TRUE(form.img.LoadPicture(dir / c.name));
+        form.img.SetStretch(true);
+        ASSERT_TRUE(form.img.Move(0, 0, c.width / 3 * tx, c.height / 3 * ty));
+        const double error = testkit::MeanChannelDifference(Painted(form.img.hwnd()), ShrunkByThree(photo));
+        EXPECT_GE(error, 0);
+        EXPECT_LT(error, 10);
+
+        ASSERT_TRUE(form.img.Move(0, 0, c.width * tx, c.height * ty));
+        EXPECT_EQ(testkit::MaxChannelDifference(Painted(form.img.hwnd()), photo), 0);
+        form.img.SetStretch(false);
+        EXPECT_EQ(testkit::MaxChannelDifference(Painted(form.img.hwnd()), photo), 0);
     }
 }
 
