@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "saved_dc.h"
+
 namespace rt {
 namespace {
 
@@ -12,21 +14,6 @@ RECT RectInParent(HWND w) {
     MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
-
-// Puts a device context's clipping and origin back when a painting is done.
-class SavedDC {
-public:
-    explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDC() {
-        if (saved_) RestoreDC(dc_, saved_);
-    }
-    SavedDC(const SavedDC&) = delete;
-    SavedDC& operator=(const SavedDC&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "picture_header.h"
+#include "saved_dc.h"
 #include "rt/screen.h"
 
 namespace rt {
@@ -125,27 +126,6 @@ bool WriteReplacing(const std::string& path, std::initializer_list<Bytes> parts)
     return ok;
 }
 
-// Smooth scaling for one drawing: a device context starts in a mode that
-// drops the pixels a shrink leaves out, which speckles photos. The mode and
-// the brush origin it needs are put back after.
-class SmoothScaling {
-public:
-    explicit SmoothScaling(HDC dc) : dc_(dc), oldMode_(SetStretchBltMode(dc, HALFTONE)) {
-        SetBrushOrgEx(dc, 0, 0, &oldOrigin_);
-    }
-    ~SmoothScaling() {
-        SetBrushOrgEx(dc_, oldOrigin_.x, oldOrigin_.y, nullptr);
-        if (oldMode_) SetStretchBltMode(dc_, oldMode_);
-    }
-    SmoothScaling(const SmoothScaling&) = delete;
-    SmoothScaling& operator=(const SmoothScaling&) = delete;
-
-private:
-    HDC dc_;
-    int oldMode_;
-    POINT oldOrigin_{0, 0};
-};
-
 }  // namespace
 
 Picture::~Picture() { Release(); }
@@ -256,9 +236,15 @@ void Picture::Draw(HDC dc, const RECT& dest) const {
     // bitmaps a metafile holds are scaled at any size.
     const PictureType type = Type();
     const SIZE own = SizePixels();
-    std::optional<SmoothScaling> smooth;
-    if (type == PictureType::Metafile || type == PictureType::EnhMetafile || across != own.cx || down != own.cy)
-        smooth.emplace(dc);
+    // The platform's default mode drops the pixels a shrink leaves out,
+    // which speckles photos; the mode and the brush origin it needs hold
+    // for this drawing only.
+    std::optional<SavedDC> saved;
+    if (type == PictureType::Metafile || type == PictureType::EnhMetafile || across != own.cx || down != own.cy) {
+        saved.emplace(dc);
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+    }
     // The source rectangle runs bottom-up in HIMETRIC.
     picture_->Render(dc, dest.left, dest.top, across, down, 0, height, width, -height, nullptr);
 }
