@@ -19,7 +19,8 @@ extern long lngFormHeight;      // the player window's designed outer height, tw
 extern const char* const kSettingsSection;
 
 // The defaults, then, only when "Remember" is exactly "Yes", the stored
-// flags; a value that does not read as a whole number keeps its default.
+// flags, each converted to a 16-bit integer ("ColorCode" to a 32-bit one);
+// a value that does not convert keeps its default.
 void LoadSettings();
 void SaveSettings();
 
@@ -29,8 +30,9 @@ struct CommandLineRequest {
     short track = 0;
 };
 // "/PLAY" anywhere (any case) plays the disc; otherwise a line ending in
-// "CDA" plays the track whose two digits follow its first "TRACK". Two
-// characters that are no track number (1 or more) play nothing.
+// "CDA" plays the track whose number is the two characters after its first
+// "TRACK" ("3." in "Track3.cda"). Two characters that are no track number
+// (1 or more) play nothing.
 CommandLineRequest ReadCommandLine(const std::string& commandLine);
 
 // Shows the player window when it is not open, then acts on the program's
