@@ -17,6 +17,8 @@ long lngFormHeight = 0;
 
 const char* const kSettingsSection = "Settings";
 
+bool TrayMode() { return intTrayIcon == 1; }
+
 namespace {
 
 std::string Read(const char* key) { return rt::GetSetting(rt::AppTitle(), kSettingsSection, key, ""); }

@@ -11,9 +11,15 @@ extern short intSaveSettings;   // 1: save the settings at the end, else delete 
 extern short intContinuousPlay; // 1: after the last track, play again from track 1
 extern short intStopOnExit;     // 1: stop the disc on exit
 extern short intEjectOnExit;    // 1: stop the disc and open the door on exit
-extern short intTrayIcon;       // 1: tray mode
+extern short intTrayIcon;       // 1: tray mode (see TrayMode)
 extern long lngColorCode;       // text colour of the display, 0x00BBGGRR
 extern long lngFormHeight;      // the player window's designed outer height, twips
+
+// Tray mode: the flag equal to 1, as a check box's tick is tested. The start,
+// the player window's close and its tray box all ask this, so a stored value
+// other than 0 or 1 is window mode from start to exit, never a closed window
+// without a tray icon.
+bool TrayMode();
 
 // The settings store's section of the player.
 extern const char* const kSettingsSection;
