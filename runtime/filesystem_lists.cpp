@@ -43,12 +43,13 @@ Error ResolveFolder(const std::string& text, std::string& folder) {
     if (letter && !DriveReady(letter)) return Error{ERROR_NOT_READY, ErrorText(ERROR_NOT_READY)};
     // A drive alone, also as the drive list shows it ("d: [label]").
     if (letter && (t.size() == 2 || t.compare(2, 2, " [") == 0)) return DriveCurrentFolder(letter, folder);
-    if (t.empty() || t.find_first_of("*?\"<>|") != std::string::npos) return PathNotFound();
+    if (t.empty() || !NameablePath(t) || t.find_first_of("*?\"<>|") != std::string::npos) return PathNotFound();
     char buf[MAX_PATH * 4] = {};
     DWORD n = GetFullPathNameA(t.c_str(), sizeof buf, buf, nullptr);
     if (n == 0 || n >= sizeof buf) return PathNotFound();
     std::string full(buf, n);
     while (full.size() > 3 && full.back() == '\\') full.pop_back();
+    if (!NameablePath(full)) return PathNotFound();
     DWORD attrs = GetFileAttributesA(full.c_str());
     if (attrs == INVALID_FILE_ATTRIBUTES || !(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
         DWORD err = attrs == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_DIRECTORY;
