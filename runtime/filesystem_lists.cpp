@@ -145,7 +145,7 @@ HWND DirListBox::Create(HWND parent, const RECT& rect, int id) {
 
 void DirListBox::OnCreated() {
     SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, TwipsToPixelsY(240));
-    Subclass(&DirListBox::SubclassProc);
+    Subclass();
     Fill();
 }
 
@@ -227,15 +227,13 @@ bool DirListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return true;
 }
 
-LRESULT CALLBACK DirListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<DirListBox*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT DirListBox::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_KEYDOWN && wp == VK_RETURN) {
-        self->OnCommand(LBN_DBLCLK);  // Enter opens the chosen folder, as a double-click does
+        OnCommand(LBN_DBLCLK);  // Enter opens the chosen folder, as a double-click does
         return 0;
     }
-    LRESULT r = self->CallBase(msg, wp, lp);
-    RaiseMouseUp(self->MouseUp, msg, lp);
+    LRESULT r = CallBase(msg, wp, lp);
+    RaiseMouseUp(MouseUp, msg, lp);
     return r;
 }
 
@@ -250,15 +248,13 @@ HWND FileListBox::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void FileListBox::OnCreated() {
-    Subclass(&FileListBox::SubclassProc);
+    Subclass();
     Fill();
 }
 
-LRESULT CALLBACK FileListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<FileListBox*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    LRESULT r = self->CallBase(msg, wp, lp);
-    RaiseMouseUp(self->MouseUp, msg, lp);
+LRESULT FileListBox::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT r = CallBase(msg, wp, lp);
+    RaiseMouseUp(MouseUp, msg, lp);
     return r;
 }
 

@@ -18,7 +18,7 @@ HWND Label::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void Label::OnCreated() {
-    Subclass(&Label::Proc);
+    Subclass();
     FitToText();
 }
 
@@ -36,21 +36,19 @@ void Label::SetForeColor(COLORREF color) {
 
 // The label paints itself, so that it can show its own colour and let its
 // container show through.
-LRESULT CALLBACK Label::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<Label*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT Label::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        self->Paint(dc);
-        EndPaint(hwnd, &ps);
+        HDC dc = BeginPaint(hwnd_, &ps);
+        Paint(dc);
+        EndPaint(hwnd_, &ps);
         return 0;
     }
-    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); break;
+    case WM_ENABLE: InvalidateRect(hwnd_, nullptr, FALSE); break;
     }
-    return self->CallBase(msg, wp, lp);
+    return CallBase(msg, wp, lp);
 }
 
 void Label::Paint(HDC dc) {
