@@ -49,7 +49,7 @@ HWND Label::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void Label::OnCreated() {
-    Subclass(&Label::Proc);
+    Subclass();
     FitToText();
 }
 
@@ -67,25 +67,23 @@ void Label::SetForeColor(COLORREF color) {
 
 // The label paints itself, so that it can show its own colour and let its
 // container show through.
-LRESULT CALLBACK Label::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<Label*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT Label::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND: return 1;
     // Only kept: the platform's label would paint the new text at once in
     // its own box, which flashes before this one paints.
-    case WM_SETTEXT: return DefWindowProcA(hwnd, msg, wp, lp);
-    case WM_PRINTCLIENT: self->Paint(reinterpret_cast<HDC>(wp)); return 0;
+    case WM_SETTEXT: return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wp)); return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        self->Paint(dc);
-        EndPaint(hwnd, &ps);
+        HDC dc = BeginPaint(hwnd_, &ps);
+        Paint(dc);
+        EndPaint(hwnd_, &ps);
         return 0;
     }
-    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); break;
+    case WM_ENABLE: InvalidateRect(hwnd_, nullptr, FALSE); break;
     }
-    return self->CallBase(msg, wp, lp);
+    return CallBase(msg, wp, lp);
 }
 
 void Label::Paint(HDC target) {

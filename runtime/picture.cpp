@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "picture_header.h"
-#include "saved_dc.h"
+#include "rt/files.h"
 #include "rt/screen.h"
+#include "saved_dc.h"
 
 namespace rt {
 namespace {
@@ -38,6 +39,7 @@ struct StreamReleaser {
 // The file's bytes in a stream of memory; null for a folder, an empty or
 // unreadable file, and a picture too large to hold.
 std::unique_ptr<IStream, StreamReleaser> ReadFileStream(const std::string& path, LONG& size) {
+    if (!NameablePath(path)) return nullptr;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
@@ -100,6 +102,10 @@ struct Bytes {
 // write that fails part-way (a full disk) leaves an existing target whole. A
 // target that cannot be written (read-only, locked) is refused first.
 bool WriteReplacing(const std::string& path, std::initializer_list<Bytes> parts) {
+    if (Error e = PathError(path)) {
+        SetLastError(e.number);
+        return false;
+    }
     HANDLE target = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (target != INVALID_HANDLE_VALUE) {
         CloseHandle(target);

@@ -21,7 +21,7 @@ HWND ScrollBar::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void ScrollBar::OnCreated() {
-    Subclass(&ScrollBar::Proc);
+    Subclass();
     ApplyRange();
 }
 
@@ -171,12 +171,10 @@ void ScrollBar::OnScroll(int request) {
     }
 }
 
-LRESULT CALLBACK ScrollBar::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<ScrollBar*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT ScrollBar::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // The window goes with its form: the next load starts from the design.
-    if (msg == WM_NCDESTROY) self->ResetToDesign();
-    return self->CallBase(msg, wp, lp);
+    if (msg == WM_NCDESTROY) ResetToDesign();
+    return CallBase(msg, wp, lp);
 }
 
 }  // namespace rt

@@ -45,6 +45,8 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
     CloseHandle(h);
 }
 
+std::string PathWrappingTo(const std::string& path) { return path + "." + std::string(65535, 'b'); }
+
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     char base[MAX_PATH] = {};
@@ -65,6 +67,8 @@ std::string TempFolder::Write(const std::string& name, const std::string& bytes)
     WriteFileBytes(path, bytes);
     return path;
 }
+
+std::string TempFolder::NameForPathLength(size_t length) const { return std::string(length - path_.size() - 1, 'n'); }
 
 std::string TempFolder::MakeFolder(const std::string& name) const {
     std::string path = *this / name;

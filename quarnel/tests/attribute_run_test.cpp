@@ -226,6 +226,25 @@ TEST_F(AttributeRunTest, RowsThatAreNoFilesCountOnceEach) {
     EXPECT_TRUE(Attributes(sub) & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// A row up to the path limit takes the run; one past it, and one whose length
+// wraps round to another file's path, fail and leave every file as it was.
+TEST_F(AttributeRunTest, RowsPastThePathLimitFailAndReachNoOtherFile) {
+    const std::string atLimit = ListFile(folder.NameForPathLength(rt::kLongestPath));
+    const std::string pastLimit = ListFile(folder.NameForPathLength(rt::kLongestPath + 1));
+    const std::string victim = MakeFile("victim.txt");
+    window.AddToList(testkit::PathWrappingTo(victim), true);
+    dialog.chkHidden.SetValue(1);
+    TypeDate("2024-01-15");
+
+    EXPECT_EQ(Proceed(), Complete(2));
+    EXPECT_EQ(RHS(atLimit), DWORD(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_NE(ReadTimes(atLimit), kOldTimes);
+    for (const std::string& f : {pastLimit, victim}) {
+        EXPECT_EQ(RHS(f), 0u) << f;
+        EXPECT_EQ(ReadTimes(f), kOldTimes) << f;
+    }
+}
+
 TEST_F(AttributeRunTest, TheMastersTimesAreCopiedToEveryFile) {
     const std::string master = MakeFile("master.txt");
     const StoredTimes masterTimes{Utc(2010, 5, 6, 7, 8, 9) + 1234567, Utc(2009, 1, 2, 3, 4, 5) + 7654321};

@@ -187,7 +187,7 @@ TEST_F(ScrollBarTest, ARangeOfAnyLengthIsReachableToItsEnds) {
         // The thumb dragged half way gives about the middle of the range,
         // dragged to the far end the maximum.
         DragThumb(bar, r.right / 2);
-        const double middle = (static_cast<double>(c.min) + c.max) / 2, span = std::abs(double{c.max} - c.min);
+        const double middle = (static_cast<double>(c.min) + c.max) / 2, span = std::abs(static_cast<double>(c.max) - c.min);
         EXPECT_NEAR(bar.Value(), middle, span / 10);
         DragThumb(bar, r.right - 1);  // the platform's bar puts a thumb let go outside back
         EXPECT_EQ(bar.Value(), c.max);

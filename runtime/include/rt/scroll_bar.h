@@ -40,9 +40,9 @@ protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
     void OnCreated() override;
     void OnScroll(int request) override;
+    LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     // The distance between the ends, and the value's distance from the
     // minimum, in the direction from the minimum to the maximum.
     int64_t Span() const;
