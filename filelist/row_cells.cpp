@@ -7,7 +7,7 @@ namespace filelist {
 FileFacts ReadFileFacts(const std::string& path) {
     FileFacts facts;
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return facts;
+    if (!rt::NameablePath(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return facts;
     facts.length = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     facts.lastWrite = data.ftLastWriteTime;
     facts.attributes = data.dwFileAttributes;
@@ -15,7 +15,7 @@ FileFacts ReadFileFacts(const std::string& path) {
 }
 
 FileFacts ListedFileFacts(const std::string& folder, const rt::DirEntry& entry) {
-    if (folder.size() + entry.name.size() >= MAX_PATH || entry.name.find('?') != std::string::npos)
+    if (folder.size() + entry.name.size() > rt::kLongestPath || entry.name.find('?') != std::string::npos)
         return ReadFileFacts(folder + entry.name);
     FileFacts facts;
     facts.length = entry.size;

@@ -1,5 +1,7 @@
 #include "rt/timer.h"
 
+#include "rt/callback_guard.h"
+
 namespace rt {
 namespace {
 constexpr UINT_PTR kTimerId = 1;
@@ -46,8 +48,10 @@ void Timer::Restart() {
 void CALLBACK Timer::OnTick(HWND hwnd, UINT, UINT_PTR, DWORD) {
     auto* self = reinterpret_cast<rt::Timer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self || self->hwnd_ != hwnd || !self->enabled_) return;
-    auto handler = self->Tick;  // the handler may unload the form
-    if (handler) handler();
+    Guarded([&] {
+        auto handler = self->Tick;  // the handler may unload the form
+        if (handler) handler();
+    });
 }
 
 }  // namespace rt

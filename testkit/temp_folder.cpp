@@ -56,6 +56,8 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
+std::string PathWrappingTo(const std::string& path) { return path + "." + std::string(65535, 'b'); }
+
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     char base[MAX_PATH] = {};
@@ -76,6 +78,8 @@ std::string TempFolder::Write(const std::string& name, const std::string& bytes)
     WriteFileBytes(path, bytes);
     return path;
 }
+
+std::string TempFolder::NameForPathLength(size_t length) const { return std::string(length - path_.size() - 1, 'n'); }
 
 std::string TempFolder::MakeFolder(const std::string& name) const {
     std::string path = *this / name;

@@ -100,6 +100,8 @@ TEST(Picture, BadFilesFailToLoadAndLeaveNothingBehind) {
         EXPECT_FALSE(p.SaveAsBitmap(dir / "out.bmp")) << name;
     }
     EXPECT_EQ(GetFileAttributesA((dir / "out.bmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    // A path whose length wraps round to a picture's names no picture.
+    EXPECT_FALSE(rt::Picture::Load(testkit::PathWrappingTo(dir / "whole.jpg")).IsLoaded());
 }
 
 TEST(Picture, SavedAsBitmapsPicturesReadBackWithTheSameSizeAndPixels) {
@@ -145,6 +147,10 @@ TEST(Picture, ASaveThatCannotBeWrittenFailsWithTheReasonAndLeavesNoFile) {
     ASSERT_TRUE(p.IsLoaded());
     EXPECT_FALSE(p.SaveAsBitmap(dir / "no such folder\\b.bmp"));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    const std::string victim = dir.Write("victim.bmp", "victim");
+    EXPECT_FALSE(p.SaveAsBitmap(testkit::PathWrappingTo(victim)));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+    EXPECT_EQ(testkit::ReadFileBytes(victim), "victim");
     const std::string folder = dir.MakeFolder("taken.bmp");
     EXPECT_FALSE(p.SaveAsBitmap(folder));
     EXPECT_EQ(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));

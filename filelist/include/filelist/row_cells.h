@@ -22,9 +22,9 @@ struct FileFacts {
 // One query of the file; not Read() when it cannot be read.
 FileFacts ReadFileFacts(const std::string& path);
 // The facts of a file that a listing of folder (ending in "\") returned as
-// entry. A path that a query could not read (too long, or a name the code
-// page cannot hold, which the listing spells with "?") is queried instead,
-// so its row shows what adding that path by itself shows.
+// entry. A path that a query could not read (past the file functions' limit,
+// or a name the code page cannot hold, which the listing spells with "?") is
+// queried instead, so its row shows what adding that path by itself shows.
 FileFacts ListedFileFacts(const std::string& folder, const rt::DirEntry& entry);
 
 struct FileRow {
