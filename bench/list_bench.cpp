@@ -1,6 +1,7 @@
 // The file list at scale: a list file of 100,000 files loaded beside the
 // platform's floor (one attribute query per path), sorted by each column,
-// saved; and 20,000 adds with the duplicate test.
+// saved; 20,000 adds with the duplicate test; and a list file naming one
+// file 200,000 times, whose rows all share one key of the duplicate index.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -102,9 +103,32 @@ void AddWithoutDuplicates() {
     bench::Report("AddToList of 20,000 paths already listed", again.Seconds(), n, "rows");
 }
 
+void LoadOnePathRepeated() {
+    testkit::TempFolder scratch;
+    const int n = 200000;
+    const std::string file = scratch.Write("one.txt", "x"), list = scratch.Path() + "\\list.txt";
+    std::FILE* out = std::fopen(list.c_str(), "wb");
+    if (!out) return;
+    for (int i = 0; i < n; ++i) std::fprintf(out, "%s\r\n", file.c_str());
+    std::fclose(out);
+    quarnel::frmQuarnel window;
+    window.Show();
+    bench::Stopwatch floor;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    for (int i = 0; i < n; ++i) GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data);
+    const double floorSeconds = floor.Seconds();
+    bench::Report("floor: GetFileAttributesExA of one path 200,000 times", floorSeconds, n, "paths");
+    bench::Stopwatch load;
+    window.LoadFromFile(list);
+    const double loadSeconds = load.Seconds();
+    bench::Report("LoadFromFile, one existing file 200,000 times", loadSeconds, window.lv1.Count(), "rows");
+    std::printf("  %.2fx of the floor\n", loadSeconds / floorSeconds);
+}
+
 const bool registered = bench::AddSection("list", [] {
     const LoadFigures load = LoadSortAndSave();
     AddWithoutDuplicates();
+    LoadOnePathRepeated();
     std::printf("list: %.2fx of the floor, peak %.0f MiB\n", load.timesFloor, load.peakMiB);
 });
 

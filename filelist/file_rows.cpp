@@ -9,7 +9,9 @@ namespace filelist {
 
 FileRows::FileRows(CellFunction thirdCell, DuplicateIndex::HashFunction hash)
     : thirdCell_(std::move(thirdCell)),
-      index_(hash, [this](int row) { return KeyOf(PathOf(rows_[static_cast<size_t>(row)])).hash; }) {}
+      index_(
+          hash, [this](int row) { return KeyOf(PathOf(rows_[static_cast<size_t>(row)])).hash; },
+          [this](int row, int other) { return SamePath(rows_[static_cast<size_t>(row)], rows_[static_cast<size_t>(other)]); }) {}
 
 const char* FileRows::PathBlocks::Add(const char* text, size_t length) {
     constexpr size_t kBlockSize = 256 * 1024;
@@ -79,6 +81,11 @@ bool FileRows::Contains(const Key& key) const {
         const StoredRow& stored = rows_[static_cast<size_t>(row)];
         return stored.pathLength == key.upperCased.size() && rt::UCase(PathOf(stored)) == key.upperCased;
     });
+}
+
+bool FileRows::SamePath(const StoredRow& row, const StoredRow& other) const {
+    return row.pathLength == other.pathLength && (std::memcmp(row.path, other.path, row.pathLength) == 0 ||
+                                                  rt::UCase(PathOf(row)) == rt::UCase(PathOf(other)));
 }
 
 void FileRows::Insert(int at, const FileRow& row, const Key& key) {

@@ -7,7 +7,7 @@ namespace filelist {
 FileFacts ReadFileFacts(const std::string& path) {
     FileFacts facts;
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return facts;
+    if (!rt::NameablePath(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return facts;
     facts.length = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     facts.lastWrite = data.ftLastWriteTime;
     facts.attributes = data.dwFileAttributes;

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "rt/events.h"
+#include "rt/files.h"
 
 namespace modDialog32 {
 namespace {
@@ -105,6 +106,7 @@ std::string ShowFileDialog(HWND owner, int mode, const std::string& title,
 }
 
 int ShowFileProperties(HWND owner, const std::string& path) {
+    if (!rt::NameablePath(path)) return SE_ERR_FNF;
     SHELLEXECUTEINFOA request{};
     request.cbSize = sizeof request;
     request.fMask = kPropertiesMask;

@@ -2,11 +2,14 @@
 
 #include <shellapi.h>
 
+#include "rt/files.h"
+
 namespace modWin32Api {
 
 std::string GetWindowsDir() { return FolderFromPlatform(GetWindowsDirectoryA); }
 
 long ShellOpen(const std::string& file, const std::string& parameters, long showCommand) {
+    if (!rt::NameablePath(file)) return SE_ERR_FNF;
     const HINSTANCE result =
         ShellExecuteA(nullptr, "Open", file.c_str(), parameters.c_str(), "", static_cast<int>(showCommand));
     return static_cast<long>(reinterpret_cast<INT_PTR>(result));

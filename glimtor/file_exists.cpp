@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
+#include "rt/files.h"
+
 namespace modWin32Api {
 
 bool FileExists(const std::string& path) {
-    // The platform would read a name with a NUL in it as a shorter name.
-    if (path.find('\0') != std::string::npos) return false;
+    if (!rt::NameablePath(path)) return false;
     // Sharing writes too: a file another program is writing still exists.
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -117,21 +117,13 @@ void frmMiniGlimtor::ShowScrollBars() {
 }
 
 void frmMiniGlimtor::HScroll1_Change() {
-    if (auto offset = OffsetForScrollValue(HScroll1.Value())) {
-        imgMiniPreview.SetLeft(*offset);
-    } else {
-        imgMiniPreview.SetLeft(0);
-        HScroll1.SetValue(0);
-    }
+    const float overhang = imgMiniPreview.Width() - static_cast<float>(picMiniPreview.Width());
+    imgMiniPreview.SetLeft(OffsetForScrollValue(HScroll1.Value(), HScroll1.Max(), overhang));
 }
 
 void frmMiniGlimtor::VScroll1_Change() {
-    if (auto offset = OffsetForScrollValue(VScroll1.Value())) {
-        imgMiniPreview.SetTop(*offset);
-    } else {
-        imgMiniPreview.SetTop(0);
-        VScroll1.SetValue(0);
-    }
+    const float overhang = imgMiniPreview.Height() - static_cast<float>(picMiniPreview.Height());
+    imgMiniPreview.SetTop(OffsetForScrollValue(VScroll1.Value(), VScroll1.Max(), overhang));
 }
 
 void frmMiniGlimtor::imgMiniPreview_MouseDown(int button, int shift, float x, float y) {

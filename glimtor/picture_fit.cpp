@@ -1,7 +1,9 @@
 #include "glimtor/picture_fit.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 namespace glimtor {
 
@@ -9,11 +11,11 @@ namespace {
 // Rounded to even on a half, as the platform's conversions round.
 double RoundHalfEven(double value) { return std::nearbyint(value); }
 
-// A 16-bit conversion; nothing when the value does not fit.
-std::optional<short> ToShort(double value) {
+// A 32-bit conversion; nothing when the value does not fit.
+std::optional<int> ToInt(double value) {
     double r = RoundHalfEven(value);
-    if (r < SHRT_MIN || r > SHRT_MAX) return std::nullopt;
-    return static_cast<short>(r);
+    if (r < INT_MIN || r > INT_MAX) return std::nullopt;
+    return static_cast<int>(r);
 }
 
 // Room kept below the viewer for the task bar.
@@ -67,22 +69,20 @@ ScrollLayout LayOutScrollBars(float width, float height, float screenWidth, floa
 
 ScrollRange RangeForOverhang(ScrollRange previous, float overhang) {
     ScrollRange r = previous;
-    if (auto max = ToShort(overhang / 10.0)) r.max = *max;
+    if (auto max = ToInt(overhang / 10.0)) r.max = *max;
     // A change of 0 is refused by the bar.
-    auto change = [&](int divisor, short& into) {
+    auto change = [&](int divisor, int& into) {
         if (r.max <= 0) return;
-        if (auto c = ToShort(r.max / static_cast<double>(divisor)); c && *c > 0) into = *c;
+        if (auto c = ToInt(r.max / static_cast<double>(divisor)); c && *c > 0) into = *c;
     };
     change(4, r.smallChange);
     change(2, r.largeChange);
     return r;
 }
 
-std::optional<short> OffsetForScrollValue(short value) {
-    // The product itself is a 16-bit value before it is negated.
-    int product = value * 10;
-    if (product > SHRT_MAX || product < SHRT_MIN) return std::nullopt;
-    return static_cast<short>(-product);
+float OffsetForScrollValue(int value, int max, float overhang) {
+    if (value >= max) return -std::max(overhang, 0.0f);
+    return static_cast<float>(-10.0 * value);
 }
 
 }  // namespace glimtor

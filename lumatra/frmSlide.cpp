@@ -11,6 +11,20 @@ constexpr std::int16_t kTrue = -1;
 constexpr std::int16_t kFalse = 0;
 // Posted at the first activation: the show starts once activation is done.
 constexpr UINT kStartShow = WM_APP + 1;
+// Posted by the handlers of ticks, keys and clicks: the show goes on.
+constexpr UINT kGoOn = WM_APP + 2;
+
+// Sets a flag for as long as it lives, also when a step fails.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
 
 rt::FormDesign SlideDesign() {
     rt::FormDesign d;
@@ -55,11 +69,21 @@ void frmSlide::Form_Activate() {
 bool frmSlide::Form_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     (void)wp;
     (void)lp;
-    if (msg != kStartShow) return false;
+    if (msg == kStartShow) {
+        StartShow();
+    } else if (msg == kGoOn) {
+        Proceed();
+    } else {
+        return false;
+    }
     result = 0;
-    StartShow();
     return true;
 }
+
+// The handlers only set the flags, and the show goes on from the window's
+// own message: never within the platform's delivery of a tick, which passes
+// over whatever fails in it and would leave the show stopped half-way.
+void frmSlide::GoOn() { PostMessageA(hwnd(), kGoOn, 0, 0); }
 
 // The first clear step repaints the window and lets pending events run.
 void frmSlide::StartShow() {
@@ -76,7 +100,7 @@ void frmSlide::StartShow() {
 void frmSlide::Proceed() {
     // Handlers that run during this loop's yields only set the flags.
     if (proceeding_ || !order_) return;
-    proceeding_ = true;
+    const FlagScope proceeding(proceeding_);
     while (bolNextSlide && IsLoaded()) {
         ClearStep();
         const int row = bolEndShow || !IsLoaded() ? 0 : order_->Next(rows_.Count());
@@ -87,7 +111,6 @@ void frmSlide::Proceed() {
         // A picture that does not load is passed over at once.
         if (!ShowStep(row)) bolNextSlide = kTrue;
     }
-    proceeding_ = false;
 }
 
 bool frmSlide::ShowStep(int row) {
@@ -108,7 +131,7 @@ void frmSlide::ClearStep() {
 
 void frmSlide::Timer1_Timer() {
     bolNextSlide = kTrue;
-    Proceed();
+    GoOn();
 }
 
 void frmSlide::Form_KeyPress(int& keyAscii) {
@@ -119,14 +142,14 @@ void frmSlide::Form_KeyPress(int& keyAscii) {
     Timer1.SetEnabled(false);
     bolNextSlide = kTrue;
     if (keyAscii == VK_ESCAPE) bolEndShow = kTrue;
-    Proceed();
+    GoOn();
 }
 
 void frmSlide::MouseButton(int button) {
     Timer1.SetEnabled(false);
     bolNextSlide = kTrue;
     if (button == 1) bolEndShow = kTrue;
-    Proceed();
+    GoOn();
 }
 
 void frmSlide::Form_MouseDown(int button, int shift, float x, float y) {

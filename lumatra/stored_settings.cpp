@@ -1,8 +1,5 @@
 #include "lumatra/stored_settings.h"
 
-#include <cstdint>
-#include <limits>
-
 #include "rt/app.h"
 #include "rt/convert.h"
 #include "rt/settings.h"
@@ -24,14 +21,10 @@ std::optional<int> StoredControlValue(const std::string& key, int defaultValue, 
     case rt::SettingKind::Text:
         break;
     }
-    double number = 0;
-    long whole = 0;
-    if (!rt::ToDouble(text, number) || !rt::RoundToLong(number, whole)) return std::nullopt;
     // The value passes through a 16-bit integer on its way to the control.
-    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    if (whole < min || whole > max) return std::nullopt;
-    return static_cast<int>(whole);
+    short whole = 0;
+    if (!rt::TextToInteger(text, whole) || whole < min || whole > max) return std::nullopt;
+    return whole;
 }
 
 void StoreControlValue(const std::string& key, int value) {

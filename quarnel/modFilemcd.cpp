@@ -1,5 +1,7 @@
 #include "quarnel/modFilemcd.h"
 
+#include "rt/files.h"
+
 namespace quarnel {
 namespace {
 
@@ -11,6 +13,7 @@ struct FileTimes {
 
 // Exclusive open of an existing file: share mode 0, no flags, no template.
 HANDLE OpenExclusive(const std::string& path, DWORD access, SECURITY_ATTRIBUTES& security) {
+    if (!rt::NameablePath(path)) return INVALID_HANDLE_VALUE;
     return CreateFileA(path.c_str(), access, 0, &security, OPEN_EXISTING, 0, nullptr);
 }
 

@@ -170,7 +170,7 @@ void frmQuoddle::Form_Resize() {
 void frmQuoddle::Form_Unload(int& cancel) {
     (void)cancel;
     bolMainOpen = false;
-    if (intTrayIcon != 0) {
+    if (TrayMode()) {
         // The program lives on in the tray; a playing disc plays on unless told.
         if (!IsPlaying())
             CloseAll();

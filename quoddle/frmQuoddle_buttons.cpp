@@ -6,7 +6,7 @@
 #include "quoddle/modCommand.h"
 #include "quoddle/modMCI32Api.h"
 #include "quoddle/modWin32Api.h"
-#include "quoddle/whole_number.h"
+#include "quoddle/track_number.h"
 
 namespace quoddle {
 
@@ -77,12 +77,12 @@ void frmQuoddle::btnNextTrack_Click() {
 
 void frmQuoddle::cmbTrackNum_Click() {
     if (rebuilding_ || cmbTrackNum.ListCount() == 0) return;
-    long track = 0;
-    if (!ReadWholeNumber(cmbTrackNum.Text(), 1, 99, track)) return;
+    short track = 0;
+    if (!ReadTrackNumber(cmbTrackNum.Text(), track)) return;
     if (IsPlaying())
-        PlayTrack(static_cast<short>(track));
+        PlayTrack(track);
     else
-        SeekTrack(static_cast<short>(track));
+        SeekTrack(track);
 }
 
 void frmQuoddle::btnVolume_Click() {

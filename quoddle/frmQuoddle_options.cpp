@@ -23,7 +23,7 @@ void frmQuoddle::chkTrayIcon_Click() {
         btnExit.SetCaption("E&xit");
         btnExit.SetToolTip("Exit Player");
         // In tray mode the start has loaded the tray form already.
-        if (intTrayIcon == 0) {
+        if (!TrayMode()) {
             intTrayIcon = 1;
             TheTray().Load();
         }
@@ -31,7 +31,7 @@ void frmQuoddle::chkTrayIcon_Click() {
     }
     btnExit.SetCaption("&Quit");
     btnExit.SetToolTip("Quit Program");
-    if (intTrayIcon == 1) {
+    if (TrayMode()) {
         intTrayIcon = 0;
         TheTray().Unload();
     }

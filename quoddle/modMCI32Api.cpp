@@ -26,12 +26,6 @@ std::string Query(const std::string& command, UINT length = kReplyLength) {
     return rt::Trim(modWin32Api::TrimAtNull(buffer));
 }
 
-// Sets value from the text when it reads as a 16-bit number; otherwise leaves it.
-void ReadInteger(const std::string& text, short& value) {
-    long number = 0;
-    if (rt::TextToLong(text, number) && number >= SHRT_MIN && number <= SHRT_MAX) value = static_cast<short>(number);
-}
-
 // The characters from a 1-based position, as far as the text has them.
 std::string Part(const std::string& text, size_t position, size_t count) {
     return position <= text.size() ? text.substr(position - 1, count) : "";
@@ -112,7 +106,7 @@ short GetNumTracks() {
     std::string reply = Query("status cd number of tracks wait");
     if (reply.empty()) reply = "00";
     short tracks = 0;
-    ReadInteger(reply.substr(0, 2), tracks);
+    rt::TextToInteger(reply.substr(0, 2), tracks);
     return tracks;
 }
 
@@ -125,9 +119,10 @@ std::string GetTrackLength(short track, bool shortForm) {
 std::string GetPosition(short& track, short& minutes, short& seconds) {
     std::string reply = Query("status cd position");
     if (reply.empty()) reply = "00:00:00";
-    ReadInteger(Part(reply, 1, 2), track);
-    ReadInteger(Part(reply, 4, 2), minutes);
-    ReadInteger(Part(reply, 7, 2), seconds);
+    // A part that does not read as a number leaves its value as it was.
+    rt::TextToInteger(Part(reply, 1, 2), track);
+    rt::TextToInteger(Part(reply, 4, 2), minutes);
+    rt::TextToInteger(Part(reply, 7, 2), seconds);
     return reply;
 }
 

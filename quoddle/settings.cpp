@@ -1,9 +1,7 @@
 // The player's flags and their place in the settings store.
-#include <climits>
-
 #include "quoddle/modCommand.h"
-#include "quoddle/whole_number.h"
 #include "rt/app.h"
+#include "rt/convert.h"
 #include "rt/settings.h"
 
 namespace modCommand {
@@ -19,17 +17,14 @@ long lngFormHeight = 0;
 
 const char* const kSettingsSection = "Settings";
 
+bool TrayMode() { return intTrayIcon == 1; }
+
 namespace {
 
 std::string Read(const char* key) { return rt::GetSetting(rt::AppTitle(), kSettingsSection, key, ""); }
 
 void Save(const char* key, long value) {
     rt::SaveSetting(rt::AppTitle(), kSettingsSection, key, std::to_string(value));
-}
-
-void ReadFlag(const char* key, short& flag) {
-    long value = 0;
-    if (quoddle::ReadWholeNumber(Read(key), SHRT_MIN, SHRT_MAX, value)) flag = static_cast<short>(value);
 }
 
 }  // namespace
@@ -43,12 +38,12 @@ void LoadSettings() {
     lngColorCode = 0xFF00;
     if (Read("Remember") != "Yes") return;
     intSaveSettings = 1;
-    ReadFlag("ContinuousPlay", intContinuousPlay);
-    ReadFlag("StopOnExit", intStopOnExit);
-    ReadFlag("EjectOnExit", intEjectOnExit);
-    ReadFlag("TrayIcon", intTrayIcon);
-    long colour = 0;
-    if (quoddle::ReadWholeNumber(Read("ColorCode"), LONG_MIN, LONG_MAX, colour)) lngColorCode = colour;
+    // A value that does not convert leaves its flag at the default.
+    rt::TextToInteger(Read("ContinuousPlay"), intContinuousPlay);
+    rt::TextToInteger(Read("StopOnExit"), intStopOnExit);
+    rt::TextToInteger(Read("EjectOnExit"), intEjectOnExit);
+    rt::TextToInteger(Read("TrayIcon"), intTrayIcon);
+    rt::TextToLong(Read("ColorCode"), lngColorCode);
 }
 
 void SaveSettings() {

@@ -36,7 +36,7 @@ bool Main() {
         // Only a test: the player window opens the device again when it loads.
         modMCI32Api::CloseAll();
         LoadSettings();
-        if (intTrayIcon == 1)
+        if (TrayMode())
             quoddle::TheTray().Load();
         else
             quoddle::ThePlayer().Show();

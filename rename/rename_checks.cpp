@@ -24,10 +24,7 @@ bool StartsWithAllowedCharacter(const std::string& prefix) {
 }
 
 // Numeric, and a whole number in the signed 32-bit range once rounded.
-bool StartNumber(const std::string& text, long& start) {
-    double value;
-    return rt::IsNumeric(text) && rt::ToDouble(text, value) && rt::RoundToLong(value, start);
-}
+bool StartNumber(const std::string& text, long& start) { return rt::IsNumeric(text) && rt::TextToLong(text, start); }
 
 }  // namespace
 

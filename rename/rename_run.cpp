@@ -14,7 +14,7 @@ namespace {
 // ("." and "..", trailing blanks and dots, letter case) give one key.
 std::string NameKey(const std::string& path) {
     char full[MAX_PATH];
-    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    const DWORD length = rt::NameablePath(path) ? GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr) : 0;
     return rt::UCase(length > 0 && length < MAX_PATH ? std::string(full, length) : path);
 }
 

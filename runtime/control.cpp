@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "rt/callback_guard.h"
 #include "rt/form.h"
 #include "rt/screen.h"
 
@@ -26,9 +27,10 @@ Control::~Control() {
     DestroyWindow(hwnd_);
 }
 
-void Control::Subclass(WNDPROC proc) {
+void Control::Subclass() {
     SetPropA(hwnd_, kControlProp, this);
-    baseProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+    baseProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::GuardedProc)));
 }
 
 void Control::Unsubclass() {
@@ -43,11 +45,7 @@ Control* Control::Subclassed(HWND hwnd) { return static_cast<Control*>(GetPropA(
 LRESULT CALLBACK Control::GuardedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Control* self = Subclassed(hwnd);
     if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    try {
-        return self->OnSubclassedMessage(msg, wp, lp);
-    } catch (...) {
-        return 0;
-    }
+    return GuardedMessage(hwnd, msg, [&] { return self->OnSubclassedMessage(msg, wp, lp); });
 }
 
 HWND Control::CreateChild(const char* className, DWORD style, DWORD exStyle, HWND parent, const RECT& rect,

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "rt/callback_guard.h"
 #include "rt/form.h"
 
 namespace rt {
@@ -9,7 +10,8 @@ namespace {
 unsigned long long g_yields = 0;
 
 void Dispatch(MSG& msg) {
-    if (Form::PreTranslate(msg)) return;
+    // The key preview runs the forms' key handlers from the loop itself.
+    if (Guarded(false, [&] { return Form::PreTranslate(msg); })) return;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
 }

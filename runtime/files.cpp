@@ -51,6 +51,7 @@ DirEntry ToEntry(const WIN32_FIND_DATAW& data) {
 // reach their entry.
 template <class OnEntry>
 void ForEachEntry(const std::string& pattern, unsigned filter, OnEntry onEntry) {
+    if (!NameablePath(pattern)) return;
     int n = MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, nullptr, 0);
     if (n <= 0) return;
     std::wstring widePattern(static_cast<size_t>(n), L'\0');
@@ -68,7 +69,7 @@ void ForEachEntry(const std::string& pattern, unsigned filter, OnEntry onEntry) 
 }
 
 bool Standard(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
-    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) != 0;
+    return NameablePath(path) && GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) != 0;
 }
 
 Error ErrorIfFailed(BOOL ok) { return ok ? NoError() : LastError(); }
@@ -132,16 +133,36 @@ bool OnlyCaseDiffers(const std::string& from, const std::string& to) {
     return from != to && lstrcmpiA(from.c_str(), to.c_str()) == 0;
 }
 
+// The error of the first of two paths that cannot be named.
+Error PathsError(const std::string& from, const std::string& to) {
+    Error e = PathError(from);
+    return e ? e : PathError(to);
+}
+
+Error Move(const std::string& from, const std::string& to) {
+    if (Error e = PathsError(from, to)) return e;
+    return ErrorIfFailed(MoveFileA(from.c_str(), to.c_str()));
+}
+
 Error RenameViaTemporary(const std::string& from, const std::string& to) {
     std::string temporary = from + ".~rn" + std::to_string(GetCurrentProcessId());
-    if (!MoveFileA(from.c_str(), temporary.c_str())) return LastError();
-    if (MoveFileA(temporary.c_str(), to.c_str())) return NoError();
-    Error e = LastError();
-    MoveFileA(temporary.c_str(), from.c_str());
+    if (Error e = Move(from, temporary)) return e;
+    Error e = Move(temporary, to);
+    if (e) Move(temporary, from);
     return e;
 }
 
 }  // namespace
+
+bool NameablePath(const std::string& path) {
+    return path.size() <= kLongestPath && path.find('\0') == std::string::npos;
+}
+
+Error PathError(const std::string& path) {
+    if (path.size() > kLongestPath) return {ERROR_FILENAME_EXCED_RANGE, ErrorText(ERROR_FILENAME_EXCED_RANGE)};
+    if (path.find('\0') != std::string::npos) return {ERROR_INVALID_NAME, ErrorText(ERROR_INVALID_NAME)};
+    return NoError();
+}
 
 std::vector<DirEntry> ListDirectory(const std::string& pattern, unsigned filter) {
     std::vector<DirEntry> entries;
@@ -162,13 +183,14 @@ bool ListingFinds(const std::string& pattern, unsigned filter) {
 }
 
 bool ListingSpeaksFor(const std::string& folder, const DirEntry& entry) {
-    return entry.exactName && folder.size() + entry.name.size() < MAX_PATH;
+    return entry.exactName && folder.size() + entry.name.size() <= kLongestPath;
 }
 
 bool IdentityOf(const std::string& path, FileIdentity& identity) {
     // A folder's path may end in "\\"; a root keeps it.
     std::string name = path;
     if (name.size() > 3 && name.back() == '\\') name.pop_back();
+    if (!NameablePath(name)) return false;
     // No access asked for: only the handle's facts are read.
     Handle h(CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
@@ -186,6 +208,7 @@ bool FileLength(const std::string& path, unsigned long long& length) {
 }
 
 bool FileAttributes(const std::string& path, DWORD& attributes) {
+    if (!NameablePath(path)) return false;
     DWORD a = GetFileAttributesA(path.c_str());
     if (a == INVALID_FILE_ATTRIBUTES) return false;
     attributes = a;
@@ -219,6 +242,7 @@ Error SetAttributes(const std::string& path, DWORD attributes) {
     // Where read-only is kept as the file's write permission, a file made
     // read-only first can no longer take hidden or system (and the call still
     // reports success): set the others first, read-only last.
+    if (Error e = PathError(path)) return e;
     const DWORD others = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
     if (others != attributes && !SetFileAttributesA(path.c_str(), others ? others : FILE_ATTRIBUTE_NORMAL))
         return LastError();
@@ -227,16 +251,21 @@ Error SetAttributes(const std::string& path, DWORD attributes) {
 
 Error RenameFile(const std::string& from, const std::string& to) {
     if (OnlyCaseDiffers(from, to)) return RenameViaTemporary(from, to);
-    return ErrorIfFailed(MoveFileA(from.c_str(), to.c_str()));
+    return Move(from, to);
 }
 
-Error DeleteFileAt(const std::string& path) { return ErrorIfFailed(DeleteFileA(path.c_str())); }
+Error DeleteFileAt(const std::string& path) {
+    if (Error e = PathError(path)) return e;
+    return ErrorIfFailed(DeleteFileA(path.c_str()));
+}
 
 Error CopyFileTo(const std::string& from, const std::string& to) {
+    if (Error e = PathsError(from, to)) return e;
     return ErrorIfFailed(CopyFileA(from.c_str(), to.c_str(), FALSE));
 }
 
 Error ReadTextLines(const std::string& path, const std::function<void(const std::string&)>& onLine) {
+    if (Error e = PathError(path)) return e;
     Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid()) return LastError();
@@ -272,6 +301,7 @@ Error ReadTextLines(const std::string& path, const std::function<void(const std:
 Error WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
     // OPEN_ALWAYS, not CREATE_ALWAYS: replacing a hidden or system file with
     // CREATE_ALWAYS is refused; the old content is cut off after writing.
+    if (Error e = PathError(path)) return e;
     Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return LastError();

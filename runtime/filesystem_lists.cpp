@@ -43,12 +43,13 @@ Error ResolveFolder(const std::string& text, std::string& folder) {
     if (letter && !DriveReady(letter)) return Error{ERROR_NOT_READY, ErrorText(ERROR_NOT_READY)};
     // A drive alone, also as the drive list shows it ("d: [label]").
     if (letter && (t.size() == 2 || t.compare(2, 2, " [") == 0)) return DriveCurrentFolder(letter, folder);
-    if (t.empty() || t.find_first_of("*?\"<>|") != std::string::npos) return PathNotFound();
+    if (t.empty() || !NameablePath(t) || t.find_first_of("*?\"<>|") != std::string::npos) return PathNotFound();
     char buf[MAX_PATH * 4] = {};
     DWORD n = GetFullPathNameA(t.c_str(), sizeof buf, buf, nullptr);
     if (n == 0 || n >= sizeof buf) return PathNotFound();
     std::string full(buf, n);
     while (full.size() > 3 && full.back() == '\\') full.pop_back();
+    if (!NameablePath(full)) return PathNotFound();
     DWORD attrs = GetFileAttributesA(full.c_str());
     if (attrs == INVALID_FILE_ATTRIBUTES || !(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
         DWORD err = attrs == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_DIRECTORY;
@@ -144,7 +145,7 @@ HWND DirListBox::Create(HWND parent, const RECT& rect, int id) {
 
 void DirListBox::OnCreated() {
     SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, TwipsToPixelsY(240));
-    Subclass(&DirListBox::SubclassProc);
+    Subclass();
     Fill();
 }
 
@@ -226,15 +227,13 @@ bool DirListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return true;
 }
 
-LRESULT CALLBACK DirListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<DirListBox*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT DirListBox::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_KEYDOWN && wp == VK_RETURN) {
-        self->OnCommand(LBN_DBLCLK);  // Enter opens the chosen folder, as a double-click does
+        OnCommand(LBN_DBLCLK);  // Enter opens the chosen folder, as a double-click does
         return 0;
     }
-    LRESULT r = self->CallBase(msg, wp, lp);
-    RaiseMouseUp(self->MouseUp, msg, lp);
+    LRESULT r = CallBase(msg, wp, lp);
+    RaiseMouseUp(MouseUp, msg, lp);
     return r;
 }
 
@@ -249,15 +248,13 @@ HWND FileListBox::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void FileListBox::OnCreated() {
-    Subclass(&FileListBox::SubclassProc);
+    Subclass();
     Fill();
 }
 
-LRESULT CALLBACK FileListBox::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<FileListBox*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    LRESULT r = self->CallBase(msg, wp, lp);
-    RaiseMouseUp(self->MouseUp, msg, lp);
+LRESULT FileListBox::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT r = CallBase(msg, wp, lp);
+    RaiseMouseUp(MouseUp, msg, lp);
     return r;
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 
+#include "rt/callback_guard.h"
 #include "rt/events.h"
 #include "rt/mouse.h"
 #include "rt/screen.h"
@@ -277,7 +278,7 @@ void Form::ShowModal(const Form* owner) {
 BOOL CALLBACK Form::CollectEnabled(HWND w, LPARAM self) {
     auto* form = reinterpret_cast<Form*>(self);
     if (w != form->hwnd_ && IsWindowVisible(w) && IsWindowEnabled(w) && w != form->tooltip_) {
-        form->disabledByModal_.push_back(w);
+        Guarded([&] { form->disabledByModal_.push_back(w); });
     }
     return TRUE;
 }
@@ -465,12 +466,7 @@ bool Form::PreTranslate(MSG& msg) {
 LRESULT CALLBACK Form::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self || self->hwnd_ != hwnd) return DefWindowProcA(hwnd, msg, wp, lp);
-    try {
-        return self->Proc(msg, wp, lp);
-    } catch (...) {
-        // A handler's failure ends that handler, never the program.
-        return 0;
-    }
+    return GuardedMessage(hwnd, msg, [&] { return self->Proc(msg, wp, lp); });
 }
 
 LRESULT Form::OnNotify(NMHDR* hdr) {

@@ -96,8 +96,11 @@ void Image::Place() {
     POINT origin = OriginInParent(design_);
     float left = left_ + static_cast<float>(origin.x - design_.left);
     float top = top_ + static_cast<float>(origin.y - design_.top);
+    // What lies over the picture, where it was and where it goes, shows the change.
+    RepaintControlsAbove(hwnd_);
     SetWindowPos(hwnd_, nullptr, ToPixelsX(left), ToPixelsY(top), ToPixelsX(width_), ToPixelsY(height_),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    RepaintControlsAbove(hwnd_);
 }
 
 void Image::SetLeft(float twips) { Move(twips, top_, width_, height_); }

@@ -11,6 +11,37 @@ HWND NoTabStop(HWND hwnd) {
     if (hwnd) SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
     return hwnd;
 }
+
+// A label is drawn in memory, what lies beneath and its text, and copied to
+// the screen in one piece, so that a new caption never flickers. Without
+// the memory it is drawn straight onto the screen.
+class Offscreen {
+public:
+    Offscreen(HDC target, const RECT& client)
+        : target_(target), width_(client.right), height_(client.bottom), dc_(CreateCompatibleDC(target)),
+          bitmap_(dc_ ? CreateCompatibleBitmap(target, width_, height_) : nullptr),
+          old_(bitmap_ ? SelectObject(dc_, bitmap_) : nullptr) {}
+    ~Offscreen() {
+        if (bitmap_) {
+            BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+            SelectObject(dc_, old_);
+            DeleteObject(bitmap_);
+        }
+        if (dc_) DeleteDC(dc_);
+    }
+    Offscreen(const Offscreen&) = delete;
+    Offscreen& operator=(const Offscreen&) = delete;
+
+    HDC dc() const { return bitmap_ ? dc_ : target_; }
+
+private:
+    HDC target_;
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
 }  // namespace
 
 HWND Label::Create(HWND parent, const RECT& rect, int id) {
@@ -18,7 +49,7 @@ HWND Label::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void Label::OnCreated() {
-    Subclass(&Label::Proc);
+    Subclass();
     FitToText();
 }
 
@@ -36,32 +67,36 @@ void Label::SetForeColor(COLORREF color) {
 
 // The label paints itself, so that it can show its own colour and let its
 // container show through.
-LRESULT CALLBACK Label::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<Label*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT Label::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND: return 1;
+    // Only kept: the platform's label would paint the new text at once in
+    // its own box, which flashes before this one paints.
+    case WM_SETTEXT: return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wp)); return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        self->Paint(dc);
-        EndPaint(hwnd, &ps);
+        HDC dc = BeginPaint(hwnd_, &ps);
+        Paint(dc);
+        EndPaint(hwnd_, &ps);
         return 0;
     }
-    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); break;
+    case WM_ENABLE: InvalidateRect(hwnd_, nullptr, FALSE); break;
     }
-    return self->CallBase(msg, wp, lp);
+    return CallBase(msg, wp, lp);
 }
 
-void Label::Paint(HDC dc) {
+void Label::Paint(HDC target) {
     RECT r;
     GetClientRect(hwnd_, &r);
+    Offscreen buffer(target, r);
+    HDC dc = buffer.dc();
     HWND parent = GetParent(hwnd_);
     // The parent's answer sets the text and background colours it wants.
     auto brush = reinterpret_cast<HBRUSH>(
         SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)));
     if (options_.transparent) {
-        PaintParentBackground(hwnd_, dc);
+        PaintWhatLiesBeneath(hwnd_, dc);
     } else {
         FillRect(dc, &r, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
     }
@@ -88,13 +123,7 @@ void Label::FitToText() {
     DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
     SelectObject(dc, old);
     DeleteDC(dc);
-    // A transparent label leaves its old place to its container to repaint.
-    if (options_.transparent) {
-        RECT was;
-        GetWindowRect(hwnd_, &was);
-        MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&was), 2);
-        InvalidateRect(GetParent(hwnd_), &was, TRUE);
-    }
+    // Where it no longer lies, the platform has what lies there paint again.
     Move(design_.left, design_.top, PixelsToTwipsX(r.right), PixelsToTwipsY(r.bottom));
 }
 

@@ -70,7 +70,7 @@ void ListView::OnCreated() {
         col.iSubItem = static_cast<int>(i);
         SendMessageA(hwnd_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&col));
     }
-    Subclass(&ListView::SubclassProc);
+    Subclass();
     SyncCount();
 }
 
@@ -235,9 +235,8 @@ LRESULT ListView::OnNotify(NMHDR* hdr, bool& handled) {
     return 0;
 }
 
-LRESULT CALLBACK ListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<ListView*>(Subclassed(hwnd));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT ListView::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    const HWND hwnd = hwnd_;  // a handler may unload the form
     int button = 0;
     bool down = false;
     switch (msg) {
@@ -248,33 +247,33 @@ LRESULT CALLBACK ListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     case WM_RBUTTONUP: button = 2; break;
     case WM_MBUTTONUP: button = 4; break;
     case WM_TIMER:
-        if (wp != kSyncCountTimer) return self->CallBase(msg, wp, lp);
-        self->SyncNow();
+        if (wp != kSyncCountTimer) return CallBase(msg, wp, lp);
+        SyncNow();
         return 0;
     default:
-        return self->CallBase(msg, wp, lp);
+        return CallBase(msg, wp, lp);
     }
     int x = PixelsToTwipsX(GET_X_LPARAM(lp)), y = PixelsToTwipsY(GET_Y_LPARAM(lp));
     int shift = ShiftState();
     if (down) {
-        if (self->MouseDown) self->MouseDown(button, shift, x, y);
+        if (MouseDown) MouseDown(button, shift, x, y);
         if (!IsWindow(hwnd)) return 0;
-        self->upPending_ = button;
-        LRESULT r = self->CallBase(msg, wp, lp);
+        upPending_ = button;
+        LRESULT r = CallBase(msg, wp, lp);
         // The control's own drag detection takes the button-up message;
         // raise MouseUp for it here.
-        if (IsWindow(hwnd) && self->upPending_ == button && !(GetKeyState(button == 1   ? VK_LBUTTON
+        if (IsWindow(hwnd) && upPending_ == button && !(GetKeyState(button == 1   ? VK_LBUTTON
                                                                          : button == 2 ? VK_RBUTTON
                                                                                        : VK_MBUTTON) < 0)) {
-            self->upPending_ = 0;
-            if (self->MouseUp) self->MouseUp(button, ShiftState(), x, y);
+            upPending_ = 0;
+            if (MouseUp) MouseUp(button, ShiftState(), x, y);
         }
         return r;
     }
-    LRESULT r = self->CallBase(msg, wp, lp);
-    if (self->upPending_ == button || self->upPending_ == 0) {
-        self->upPending_ = 0;
-        if (self->MouseUp) self->MouseUp(button, shift, x, y);
+    LRESULT r = CallBase(msg, wp, lp);
+    if (upPending_ == button || upPending_ == 0) {
+        upPending_ = 0;
+        if (MouseUp) MouseUp(button, shift, x, y);
     }
     return r;
 }

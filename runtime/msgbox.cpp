@@ -2,11 +2,16 @@
 
 #include <vector>
 
+#include "rt/callback_guard.h"
+
 namespace rt {
 
 int MsgBox(const std::string& text, UINT style, const std::string& title) {
-    HWND owner = GetActiveWindow();
-    return MessageBoxA(owner, text.c_str(), title.c_str(), style | MB_SETFOREGROUND);
+    return MsgBox(text.c_str(), style, title.c_str());
+}
+
+int MsgBox(const char* text, UINT style, const char* title) noexcept {
+    return MessageBoxA(GetActiveWindow(), text, title, style | MB_SETFOREGROUND);
 }
 
 namespace {
@@ -73,7 +78,7 @@ struct InputState {
     std::string answer;
 };
 
-INT_PTR CALLBACK InputProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+INT_PTR InputMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_INITDIALOG: {
         auto* state = reinterpret_cast<InputState*>(lp);
@@ -101,6 +106,10 @@ INT_PTR CALLBACK InputProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         break;
     }
     return FALSE;
+}
+
+INT_PTR CALLBACK InputProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    return Guarded(INT_PTR{FALSE}, [&] { return InputMessage(dlg, msg, wp, lp); });
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 #include <cmath>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "picture_header.h"
+#include "rt/files.h"
 #include "rt/screen.h"
+#include "saved_dc.h"
 
 namespace rt {
 namespace {
@@ -34,8 +37,10 @@ struct StreamReleaser {
 };
 
 // The file's bytes in a stream of memory; null for a folder, an empty or
-// unreadable file, and a picture too large to hold.
+// unreadable file, a picture too large to hold, and bytes whose headers the
+// loader could not trust.
 std::unique_ptr<IStream, StreamReleaser> ReadFileStream(const std::string& path, LONG& size) {
+    if (!NameablePath(path)) return nullptr;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
@@ -51,10 +56,10 @@ std::unique_ptr<IStream, StreamReleaser> ReadFileStream(const std::string& path,
     auto* bytes = static_cast<unsigned char*>(GlobalLock(memory));
     DWORD got = 0;
     BOOL read = bytes && ReadFile(file.get(), bytes, static_cast<DWORD>(size), &got, nullptr);
-    const bool tooLarge = read && DeclaredPixels(bytes, got) > kMostPixels;
+    const bool sound = read && IsSoundPicture(bytes, got, kMostPixels);
     if (bytes) GlobalUnlock(memory);
     IStream* stream = nullptr;
-    if (!read || got != static_cast<DWORD>(size) || tooLarge ||
+    if (!read || got != static_cast<DWORD>(size) || !sound ||
         FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
         GlobalFree(memory);
         return nullptr;
@@ -98,6 +103,10 @@ struct Bytes {
 // write that fails part-way (a full disk) leaves an existing target whole. A
 // target that cannot be written (read-only, locked) is refused first.
 bool WriteReplacing(const std::string& path, std::initializer_list<Bytes> parts) {
+    if (Error e = PathError(path)) {
+        SetLastError(e.number);
+        return false;
+    }
     HANDLE target = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (target != INVALID_HANDLE_VALUE) {
         CloseHandle(target);
@@ -229,9 +238,22 @@ void Picture::Draw(HDC dc, const RECT& dest) const {
     OLE_YSIZE_HIMETRIC height = 0;
     picture_->get_Width(&width);
     picture_->get_Height(&height);
+    const LONG across = dest.right - dest.left, down = dest.bottom - dest.top;
+    // A bitmap or an icon at its own size is copied pixel for pixel; the
+    // bitmaps a metafile holds are scaled at any size.
+    const PictureType type = Type();
+    const SIZE own = SizePixels();
+    // The platform's default mode drops the pixels a shrink leaves out,
+    // which speckles photos; the mode and the brush origin it needs hold
+    // for this drawing only.
+    std::optional<SavedDC> saved;
+    if (type == PictureType::Metafile || type == PictureType::EnhMetafile || across != own.cx || down != own.cy) {
+        saved.emplace(dc);
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+    }
     // The source rectangle runs bottom-up in HIMETRIC.
-    picture_->Render(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, 0, height, width,
-                     -height, nullptr);
+    picture_->Render(dc, dest.left, dest.top, across, down, 0, height, width, -height, nullptr);
 }
 
 bool Picture::SaveAsBitmap(const std::string& path) const {

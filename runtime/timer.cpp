@@ -11,7 +11,10 @@ Timer::~Timer() {
 }
 
 // The timer's window is a hidden child of the form: it goes with the form,
-// and its ticks come to Tick through the message loop, not to the form.
+// and its ticks come to Tick through the message loop, not to the form. They
+// come as messages to that window, through the guarded procedure of every
+// control: the platform's delivery to a timer procedure would pass over
+// whatever fails in it without a word.
 HWND Timer::Create(HWND parent, const RECT& rect, int id) {
     design_.visible = false;
     design_.tabIndex = -1;
@@ -19,7 +22,7 @@ HWND Timer::Create(HWND parent, const RECT& rect, int id) {
 }
 
 void Timer::OnCreated() {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Subclass();
     Restart();
 }
 
@@ -40,14 +43,16 @@ void Timer::SetEnabled(bool on) {
 void Timer::Restart() {
     if (!hwnd_) return;
     KillTimer(hwnd_, kTimerId);
-    if (enabled_ && interval_ > 0) SetTimer(hwnd_, kTimerId, static_cast<UINT>(interval_), &Timer::OnTick);
+    if (enabled_ && interval_ > 0) SetTimer(hwnd_, kTimerId, static_cast<UINT>(interval_), nullptr);
 }
 
-void CALLBACK Timer::OnTick(HWND hwnd, UINT, UINT_PTR, DWORD) {
-    auto* self = reinterpret_cast<rt::Timer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self || self->hwnd_ != hwnd || !self->enabled_) return;
-    auto handler = self->Tick;  // the handler may unload the form
-    if (handler) handler();
+LRESULT Timer::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_TIMER || wp != kTimerId) return CallBase(msg, wp, lp);
+    if (enabled_) {
+        auto handler = Tick;  // the handler may unload the form
+        if (handler) handler();
+    }
+    return 0;
 }
 
 }  // namespace rt

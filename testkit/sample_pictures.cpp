@@ -91,6 +91,26 @@ Pixels BlockPattern(int width, int height) {
     return p;
 }
 
+Pixels PhotoLikePattern(int width, int height) {
+    Pixels p{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height)};
+    uint32_t seed = 12345;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint32_t c = 0;
+            for (int channel = 0; channel < 3; ++channel) {
+                seed = seed * 1103515245u + 12345u;
+                const int grain = static_cast<int>((seed >> 16) % 25) - 12;
+                const int ramp = channel == 0   ? 255 * x / std::max(width - 1, 1)
+                                 : channel == 1 ? 255 * y / std::max(height - 1, 1)
+                                                : 255 - 255 * (x + y) / std::max(width + height - 2, 1);
+                c = (c << 8) | static_cast<uint32_t>(std::clamp(ramp + grain, 0, 255));
+            }
+            p.rgb[static_cast<size_t>(y) * width + x] = c;
+        }
+    }
+    return p;
+}
+
 bool WriteBlockPatternJpeg(const std::string& path, int width, int height) {
     GdiplusSession session;
     CLSID encoder;
@@ -333,6 +353,17 @@ Pixels ReadBmp24(const std::string& path) {
         }
     }
     return p;
+}
+
+double MeanChannelDifference(const Pixels& a, const Pixels& b) {
+    if (a.width != b.width || a.height != b.height) return -1;
+    if (a.rgb.empty()) return 0;
+    double sum = 0;
+    for (size_t i = 0; i < a.rgb.size(); ++i) {
+        for (int shift = 0; shift < 24; shift += 8)
+            sum += std::abs(static_cast<int>((a.rgb[i] >> shift) & 0xff) - static_cast<int>((b.rgb[i] >> shift) & 0xff));
+    }
+    return sum / (3.0 * static_cast<double>(a.rgb.size()));
 }
 
 int MaxChannelDifference(const Pixels& a, const Pixels& b) {

@@ -58,6 +58,19 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
     CloseHandle(h);
 }
 
+std::string ReadFileBytes(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    std::string bytes(GetFileSize(h, nullptr), '\0');
+    DWORD got = 0;
+    if (!bytes.empty() && !ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
+    bytes.resize(got);
+    CloseHandle(h);
+    return bytes;
+}
+
+std::string PathWrappingTo(const std::string& path) { return path + "." + std::string(65535, 'b'); }
+
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     char base[MAX_PATH] = {};
@@ -78,6 +91,8 @@ std::string TempFolder::Write(const std::string& name, const std::string& bytes)
     WriteFileBytes(path, bytes);
     return path;
 }
+
+std::string TempFolder::NameForPathLength(size_t length) const { return std::string(length - path_.size() - 1, 'n'); }
 
 std::string TempFolder::MakeFolder(const std::string& name) const {
     std::string path = *this / name;

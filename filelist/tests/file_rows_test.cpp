@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <numeric>
 #include <random>
@@ -149,6 +150,38 @@ TEST(FileRows, DuplicateTestAgreesWithAScanOfEveryRow) {
         for (const std::string& name : names)
             ASSERT_EQ(rows.Contains(rows.KeyOf(name)), modelHolds(name)) << name << " at step " << step;
     }
+}
+
+// One path in 200,000 rows (as a list file naming one file over and over
+// gives them) costs what distinct paths cost: no row added passes every
+// earlier one (seconds here, not milliseconds). The index still answers as a
+// scan does.
+TEST(FileRows, ManyRowsOfOnePathAreAddedInLinearTime) {
+    filelist::FileRows rows(filelist::AttributeLetters);
+    const int n = 200000;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < n; ++i) {
+        const std::string path = i % 2 ? "C:\\list\\one.txt" : "c:\\LIST\\ONE.TXT";
+        rows.Insert(rows.Count(), {path, {}}, rows.KeyOf(path));
+    }
+    rows.Insert(n / 2, {"C:\\list\\two.txt", {}}, rows.KeyOf("C:\\list\\two.txt"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    ASSERT_EQ(rows.Count(), n + 1);
+    EXPECT_TRUE(rows.Contains(rows.KeyOf("C:\\List\\One.txt")));
+    EXPECT_TRUE(rows.Contains(rows.KeyOf("C:\\LIST\\TWO.TXT")));
+    EXPECT_FALSE(rows.Contains(rows.KeyOf("C:\\list\\three.txt")));
+
+    // Every row of the path but the last removed: that one still counts.
+    std::vector<int> removed(static_cast<size_t>(n) + 1);
+    std::iota(removed.begin(), removed.end(), 0);
+    removed.erase(removed.begin() + n / 2);  // two.txt
+    removed.pop_back();
+    rows.Remove(removed);
+    ASSERT_EQ(rows.Count(), 2);
+    EXPECT_TRUE(rows.Contains(rows.KeyOf("c:\\list\\ONE.txt")));
+    rows.Remove({1});
+    EXPECT_FALSE(rows.Contains(rows.KeyOf("c:\\list\\ONE.txt")));
+    EXPECT_TRUE(rows.Contains(rows.KeyOf("C:\\list\\two.txt")));
 }
 
 // Once removed rows' paths outweigh the listed ones, the listed paths move;

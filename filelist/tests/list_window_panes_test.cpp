@@ -143,6 +143,7 @@ TEST_F(PanesTest, ATypedFolderThePanesCannotShowChangesNothing) {
         testkit::TypeText(file),
         testkit::TypeText(folder / "*.txt"),
         testkit::TypeText("Z:\\"),  // a drive that is not ready
+        testkit::TypeText(testkit::PathWrappingTo(target)),
         testkit::TypeText("anything", IDCANCEL),
     };
     for (const testkit::Answer& a : refused) {

@@ -6,6 +6,7 @@
 #include "filelist/list_program.h"
 #include "list_window_fixture.h"
 #include "rt/app.h"
+#include "rt/files.h"
 #include "rt/screen.h"
 #include "testkit/dialog_answerer.h"
 
@@ -48,6 +49,19 @@ TEST_F(ListWindowTest, ARowShowsSizeAttributesAndDate) {
     for (int column = 1; column <= 3; ++column) EXPECT_EQ(window->lv1.SubItem(1, column), "") << column;
     EXPECT_EQ(window->lblFiles.Caption(), "2");
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A path past the limit is a missing file, also where its length wraps round
+// to another file's path or to a folder's.
+TEST_F(ListWindowTest, RowsPastThePathLimitShowEmptyCells) {
+    window->AddToList(folder.Write(folder.NameForPathLength(rt::kLongestPath), "12345"), true);
+    window->AddToList(folder.Write(folder.NameForPathLength(rt::kLongestPath + 1), "12345"), true);
+    window->AddToList(testkit::PathWrappingTo(folder.Write("victim.txt", "12345")), true);
+    window->AddToList(testkit::PathWrappingTo("C:\\"), true);
+    EXPECT_EQ(window->lv1.SubItem(0, 1), "000,000,005");
+    for (int row = 1; row < 4; ++row) {
+        for (int column = 1; column <= 3; ++column) EXPECT_EQ(window->lv1.SubItem(row, column), "") << row;
+    }
 }
 
 TEST_F(ListWindowTest, NoDuplicatesComparesPathsInUpperCase) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "testkit/temp_folder.h"
+
 using namespace std::string_literals;
 using modWin32Api::FolderFromPlatform;
 using modWin32Api::TrimAtNull;
@@ -68,6 +70,8 @@ TEST(ShellOpen, ReturnsTheShellsResultAndPassesTheParameters) {
     const std::string marker = std::string(temp) + "shellopen" + std::to_string(GetCurrentProcessId()) + ".txt";
     DeleteFileA(marker.c_str());
     const std::string cmd = modWin32Api::GetWindowsDir() + "system32\\cmd.exe";
+    // A path whose length wraps round to the program's is a missing file.
+    EXPECT_EQ(modWin32Api::ShellOpen(testkit::PathWrappingTo(cmd), "/c echo opened> \"" + marker + "\"", SW_HIDE), 2);
     EXPECT_GT(modWin32Api::ShellOpen(cmd, "/c echo opened> \"" + marker + "\"", SW_HIDE), 32);
     // The shell starts the program and does not wait for it.
     for (int i = 0; i < 100 && GetFileAttributesA(marker.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);

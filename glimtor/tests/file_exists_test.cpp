@@ -43,6 +43,7 @@ TEST_F(FileExistsTest, FalseForWhatIsNoReadableFileAndCreatesNothing) {
         dir_ + "\\",
         "\"" + picture + "\"",
         picture + "\0.txt"s,
+        testkit::PathWrappingTo(picture),
         dir_ + "\\*.jpg",
         "Q:\\\x01<>|",
     };

@@ -2,7 +2,6 @@
 // window, scroll bars for pictures larger than the screen, the mouse and Escape.
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -145,27 +144,82 @@ TEST_F(ViewerTest, APictureLargerThanTheScreenGetsScrollBarsWithRangesFromItsOve
     EXPECT_EQ(viewer->HScroll1.LargeChange(), 1);
 }
 
-TEST_F(ViewerTest, AScrollValuePast3276PutsThePictureAndTheBarBackAtZero) {
-    // One colour, so that the picture is quick to make and to read.
-    ASSERT_TRUE(testkit::WriteOneColourPng(folder / "huge.png", 3400, 3400));
-    window->cmbFilter.SetListIndex(6);  // *.*
-    OpenFromMain("huge.png");
-    struct Bar {
-        const char* which;
-        rt::ScrollBar& bar;
-        std::function<float()> offset;
-    } bars[] = {
-        {"across", viewer->HScroll1, [&] { return viewer->imgMiniPreview.Left(); }},
-        {"down", viewer->VScroll1, [&] { return viewer->imgMiniPreview.Top(); }},
+// Every part of a big picture scrolls into view: arrows and pages step by
+// the bar's changes, 10 twips a step, and at the bar's end, reached by key
+// or by the thumb, the picture's far edge meets the viewport's.
+TEST_F(ViewerTest, TheBarsReachEveryPartOfAPictureHoweverLarge) {
+    // The room beside the bars, in twips and in whole pixels.
+    const float twipsAcross = static_cast<float>(rt::ScreenWidth() - 255 - 90);
+    const float twipsDown = static_cast<float>(rt::ScreenHeight() - 255 - 500 - 330);
+    const int roomAcross = static_cast<int>(twipsAcross / 15), roomDown = static_cast<int>(twipsDown / 15);
+    // The narrowest picture that does not fit on the screen without bars.
+    const int overAcross = (rt::ScreenWidth() - 90 + 14) / 15, overDown = (rt::ScreenHeight() - 830 + 14) / 15;
+    struct Case {
+        bool across;
+        int pixels;  // along the bar; the other side fits
+    } cases[] = {
+        {true, overAcross},  {true, roomAcross + 2185}, {true, 8000}, {true, 30000},
+        {false, overDown},   {false, roomDown + 2185},  {false, 30000},
     };
-    for (Bar& b : bars) {
-        SCOPED_TRACE(b.which);
-        ASSERT_GE(b.bar.Max(), 3277);
-        b.bar.SetValue(3276);
-        EXPECT_FLOAT_EQ(b.offset(), -32760);
-        b.bar.SetValue(3277);
-        EXPECT_FLOAT_EQ(b.offset(), 0);
-        EXPECT_EQ(b.bar.Value(), 0);
+    window->cmbFilter.SetListIndex(6);  // *.*
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.across ? "across " : "down ") << c.pixels);
+        // One colour, so that the picture is quick to make and to read.
+        const std::string name = std::to_string(c.pixels) + (c.across ? "w.png" : "h.png");
+        ASSERT_TRUE(testkit::WriteOneColourPng(folder / name, c.across ? c.pixels : 40, c.across ? 40 : c.pixels));
+        window->File1.Refresh();
+        OpenFromMain(name);
+        rt::ScrollBar& bar = c.across ? viewer->HScroll1 : viewer->VScroll1;
+        auto offset = [&] { return c.across ? viewer->imgMiniPreview.Left() : viewer->imgMiniPreview.Top(); };
+        const float overhang = c.pixels * 15.0f - (c.across ? twipsAcross : twipsDown);
+        ASSERT_TRUE(bar.Enabled());
+        EXPECT_EQ(bar.Max(), std::lround(std::nearbyint(overhang / 10)));
+
+        bar.SetFocus();
+        auto key = [&](WPARAM k) {
+            PostMessageA(bar.hwnd(), WM_KEYDOWN, k, 1);
+            PostMessageA(bar.hwnd(), WM_KEYUP, k, 0xC0000001);
+            rt::DoEvents();
+        };
+        key(c.across ? VK_RIGHT : VK_DOWN);
+        const int arrow = std::min(bar.SmallChange(), bar.Max());
+        EXPECT_EQ(bar.Value(), arrow);
+        key(VK_NEXT);
+        const int page = std::min(arrow + bar.LargeChange(), bar.Max());
+        EXPECT_EQ(bar.Value(), page);
+        EXPECT_FLOAT_EQ(offset(), page == bar.Max() ? -overhang : -10.0f * page);
+
+        // The far edge, by the End key and by the thumb dragged to the end.
+        RECT viewport;
+        GetClientRect(viewer->picMiniPreview.hwnd(), &viewport);
+        auto farEdge = [&] {
+            RECT r;
+            GetWindowRect(viewer->imgMiniPreview.hwnd(), &r);
+            MapWindowPoints(nullptr, viewer->picMiniPreview.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+            return c.across ? r.right : r.bottom;
+        };
+        key(VK_END);
+        EXPECT_EQ(bar.Value(), bar.Max());
+        EXPECT_FLOAT_EQ(offset(), -overhang);
+        EXPECT_EQ(farEdge(), c.across ? viewport.right : viewport.bottom);
+        key(VK_HOME);
+        EXPECT_FLOAT_EQ(offset(), 0);
+        SCROLLBARINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetScrollBarInfo(bar.hwnd(), OBJID_CLIENT, &info));
+        RECT barRect;
+        GetClientRect(bar.hwnd(), &barRect);
+        // The far end inside the bar: a thumb let go outside goes back.
+        const int thumb = (info.xyThumbTop + info.xyThumbBottom) / 2, across = 5;
+        const int beyond = (c.across ? barRect.right : barRect.bottom) - 1;
+        auto at = [&](int along) { return c.across ? MAKELPARAM(along, across) : MAKELPARAM(across, along); };
+        PostMessageA(bar.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at(thumb));
+        PostMessageA(bar.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, at(beyond));
+        PostMessageA(bar.hwnd(), WM_LBUTTONUP, 0, at(beyond));
+        rt::DoEvents();
+        EXPECT_EQ(bar.Value(), bar.Max());
+        EXPECT_EQ(farEdge(), c.across ? viewport.right : viewport.bottom);
+        viewer.reset();
     }
 }
 

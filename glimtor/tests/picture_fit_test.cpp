@@ -98,8 +98,10 @@ TEST(ViewerLayoutTest, ScrollRangesFromTheOverhang) {
         {fresh, 10, {1, 1, 1}},                   // both changes refused
         {fresh, 0, {0, 1, 1}},                    // nothing to scroll
         {fresh, 25, {2, 1, 1}},                   // 2.5 rounds to even 2
-        {{150, 38, 75}, 327680, {150, 38, 75}},   // beyond 16 bits: the old maximum stays
         {fresh, 327670, {32767, 8192, 16384}},
+        {fresh, 327680, {32768, 8192, 16384}},    // past 16 bits
+        {fresh, 4.5e6f, {450000, 112500, 225000}},
+        {{150, 38, 75}, 3e10f, {150, 38, 75}},   // beyond 32 bits: the old maximum stays
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "overhang " << c.overhang);
@@ -110,12 +112,26 @@ TEST(ViewerLayoutTest, ScrollRangesFromTheOverhang) {
     }
 }
 
-TEST(ViewerLayoutTest, ScrollOffsetOverflowsPast3276) {
-    EXPECT_EQ(OffsetForScrollValue(0), 0);
-    EXPECT_EQ(OffsetForScrollValue(1), -10);
-    EXPECT_EQ(OffsetForScrollValue(3276), -32760);
-    EXPECT_EQ(OffsetForScrollValue(3277), std::nullopt);
-    EXPECT_EQ(OffsetForScrollValue(32767), std::nullopt);
+TEST(ViewerLayoutTest, EachStepIsTenTwipsAndTheMaximumShowsTheFarEdge) {
+    struct Case {
+        int value, max;
+        float overhang, offset;
+    } cases[] = {
+        {0, 0, 0, 0},            // nothing to scroll
+        {0, 150, 1500, 0},
+        {1, 150, 1500, -10},
+        {150, 150, 1500, -1500},
+        {3276, 4000, 40000, -32760},
+        {3277, 4000, 40000, -32770},  // past 16 bits
+        {2, 2, 15, -15},         // the maximum rounded up: the edge, not 20 twips
+        {2, 2, 25, -25},         // rounded down to even: the last 5 twips shown too
+        {44999, 45000, 450000, -449990},
+        {45000, 45000, 450000, -450000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value << " of " << c.max);
+        EXPECT_FLOAT_EQ(OffsetForScrollValue(c.value, c.max, c.overhang), c.offset);
+    }
 }
 
 }  // namespace

@@ -79,6 +79,46 @@ TEST_F(SlideTest, OneRowClosesAfterOneTick) {
     EXPECT_FALSE(show.IsLoaded());
 }
 
+// The caption's letters lie on the picture: around them the picture shows,
+// not the window's black, and the next picture shows there in its turn.
+TEST_F(SlideTest, TheCaptionShowsThePictureAroundItsLetters) {
+    const COLORREF colours[] = {RGB(255, 170, 30), RGB(40, 230, 230)};
+    std::vector<std::string> rows;
+    for (COLORREF c : colours) {
+        // Larger than the screen, so that it lies under the caption's corner.
+        testkit::Pixels p{1100, 800, std::vector<uint32_t>(1100 * 800, (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c))};
+        rows.push_back(folder / (rows.empty() ? "first.png" : "the second picture.png"));
+        ASSERT_TRUE(testkit::WriteEncoded(p, rows.back(), L"image/png"));
+        window.AddToList(rows.back(), false);
+    }
+    lumatra::frmSlide show(window.lv1);
+    auto expectPictureAround = [&](COLORREF colour) {
+        HWND label = show.lblFileName.hwnd();
+        RedrawWindow(show.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT r;
+        GetClientRect(label, &r);
+        int picture = 0, black = 0, other = 0;
+        HDC dc = GetDC(label);
+        for (int y = 0; y < r.bottom; ++y) {
+            for (int x = 0; x < r.right; ++x) {
+                const COLORREF p = GetPixel(dc, x, y);
+                (p == colour ? picture : p == RGB(0, 0, 0) ? black : other)++;
+            }
+        }
+        ReleaseDC(label, dc);
+        EXPECT_EQ(black, 0);
+        EXPECT_GT(picture, 2 * other);
+    };
+    EXPECT_TRUE(RunShow(show, {{Showing(show, rows[0]), [&] {
+                                    expectPictureAround(colours[0]);
+                                    show.Timer1_Timer();
+                                }},
+                               {Showing(show, rows[1]), [&] {
+                                    expectPictureAround(colours[1]);
+                                    TypeChar(show, 27);
+                                }}}));
+}
+
 TEST_F(SlideTest, WithoutTheNameTheCaptionStaysHidden) {
     const auto rows = List({{"a.bmp", Bmp(20, 10)}});
     modCommand::intIncludeName = 2;  // greyed counts as off
@@ -189,6 +229,30 @@ TEST_F(SlideTest, NothingLoadsAndTheLoopEndsOnEscape) {
     modCommand::intRandom = 1;
     lumatra::frmSlide show(window.lv1);
     EXPECT_TRUE(RunShow(show, {{nullptr, [&] { TypeChar(show, 27); }}}));
+}
+
+// Damaged pictures are passed over on every round of a looping show, and
+// Escape still ends it.
+TEST_F(SlideTest, DamagedPicturesArePassedOverAndEscapeEnds) {
+    std::string gif = testkit::GifBytes(testkit::BlockPattern(8, 8));
+    gif.replace(6, 4, std::string(4, '\0'));  // a logical screen of 0 x 0
+    std::string bmp = Bmp(8, 8);
+    bmp.replace(10, 4, "\xF0\xFF\xFF\x7F");  // pixels 2 GB on
+    const std::string icons = std::string(64, '\0');
+    const auto rows = List({{"a.bmp", Bmp(20, 10)},
+                            {"many.ico", std::string("\0\0\1\0\xFF\xFF", 6) + icons},  // 65,535 images in 70 bytes
+                            {"many.cur", std::string("\0\0\2\0\xFF\xFF", 6) + icons},
+                            {"far.bmp", bmp},
+                            {"b.bmp", Bmp(10, 20)},
+                            {"empty.gif", gif}});
+    window.AddToList(folder.MakeFolder("folder.jpg"), false);
+    modCommand::intLoop = 1;
+    lumatra::frmSlide show(window.lv1);
+    EXPECT_TRUE(RunShow(show, {
+                                  {Showing(show, rows[0]), [&] { show.Timer1_Timer(); }},
+                                  {Showing(show, rows[4]), [&] { show.Timer1_Timer(); }},
+                                  {Showing(show, rows[0]), [&] { TypeChar(show, 27); }},
+                              }));
 }
 
 TEST_F(SlideTest, LoadsEveryFormat) {

@@ -144,13 +144,23 @@ TEST_F(AttributeRunTest, NoMasterWithSyncLeavesTheTimesAlone) {
     EXPECT_EQ(window.lv1.Count(), 0);
 }
 
-// Text that is no date is no time step and no error; a date the platform
-// cannot store is a failed step on every file.
-TEST_F(AttributeRunTest, DatesThatCannotBeSetLeaveTheTimesAlone) {
+// A date typed without its year, or with the day first, is still a date: the
+// times become its day at local midnight. Text that is no date is no time
+// step and no error; a date the platform cannot store is a failed step on
+// every file.
+TEST_F(AttributeRunTest, TypedDatesSetTheirDayOrLeaveTheTimesAlone) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const ULONGLONG feb3 = Utc(now.wYear, 2, 2, 23, 0, 0), feb13 = Utc(2001, 2, 12, 23, 0, 0);
     struct Case {
         const char* text;
         long errors;
-    } cases[] = {{"", 0}, {"no date", 0}, {"2023-02-29", 0}, {"10000-01-01", 0}, {"1600-06-01", 2}};
+        StoredTimes times;
+    } cases[] = {
+        {"2/3", 0, {feb3, feb3}},      {"13/2/2001", 0, {feb13, feb13}}, {"", 0, kOldTimes},
+        {"no date", 0, kOldTimes},     {"2023-02-29", 0, kOldTimes},     {"31/31/2001", 0, kOldTimes},
+        {"2/30/2001", 0, kOldTimes},   {"10000-01-01", 0, kOldTimes},    {"1600-06-01", 2, kOldTimes},
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         quarnel::frmSettings d(window);
@@ -161,8 +171,8 @@ TEST_F(AttributeRunTest, DatesThatCannotBeSetLeaveTheTimesAlone) {
         long errors = 0;
         d.ApplyAttributes(errors);
         EXPECT_EQ(errors, c.errors);
-        EXPECT_EQ(ReadTimes(a), kOldTimes);
-        EXPECT_EQ(ReadTimes(b), kOldTimes);
+        EXPECT_EQ(ReadTimes(a), c.times);
+        EXPECT_EQ(ReadTimes(b), c.times);
     }
 }
 
@@ -214,6 +224,25 @@ TEST_F(AttributeRunTest, RowsThatAreNoFilesCountOnceEach) {
     TypeDate("2024-01-15");
     EXPECT_EQ(Proceed(), Complete(2));
     EXPECT_TRUE(Attributes(sub) & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A row up to the path limit takes the run; one past it, and one whose length
+// wraps round to another file's path, fail and leave every file as it was.
+TEST_F(AttributeRunTest, RowsPastThePathLimitFailAndReachNoOtherFile) {
+    const std::string atLimit = ListFile(folder.NameForPathLength(rt::kLongestPath));
+    const std::string pastLimit = ListFile(folder.NameForPathLength(rt::kLongestPath + 1));
+    const std::string victim = MakeFile("victim.txt");
+    window.AddToList(testkit::PathWrappingTo(victim), true);
+    dialog.chkHidden.SetValue(1);
+    TypeDate("2024-01-15");
+
+    EXPECT_EQ(Proceed(), Complete(2));
+    EXPECT_EQ(RHS(atLimit), DWORD(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_NE(ReadTimes(atLimit), kOldTimes);
+    for (const std::string& f : {pastLimit, victim}) {
+        EXPECT_EQ(RHS(f), 0u) << f;
+        EXPECT_EQ(ReadTimes(f), kOldTimes) << f;
+    }
 }
 
 TEST_F(AttributeRunTest, TheMastersTimesAreCopiedToEveryFile) {

@@ -66,10 +66,18 @@ TEST(PlayerSettings, LoadsStoredFlagsOnlyUnderRememberYesAndKeepsDefaultsForWhat
         {"options without Remember", options, kDefaults},
         {"Remember in other case", with({{"Remember", "yes"}}), kDefaults},
         {"Remember Yes", with({{"Remember", "Yes"}}), {1, 0, 0, 1, 1, 255}},
-        {"values that do not read",
-         {{"Remember", "Yes"}, {"ContinuousPlay", "1.5"}, {"StopOnExit", "abc"}, {"EjectOnExit", ""},
+        {"values that do not convert",
+         {{"Remember", "Yes"}, {"ContinuousPlay", "abc"}, {"StopOnExit", "3x"}, {"EjectOnExit", ""},
           {"TrayIcon", "99999"}, {"ColorCode", "99999999999"}},
          {1, 1, 1, 0, 0, 65280}},
+        {"values that convert: decimals, hexadecimal, exponents",
+         {{"Remember", "Yes"}, {"ContinuousPlay", "1.5"}, {"StopOnExit", "&H0"}, {"EjectOnExit", "1e3"},
+          {"TrayIcon", "&H1"}, {"ColorCode", "&HFF"}},
+         {1, 2, 0, 1000, 1, 255}},
+        {"fractions round, a half to the even neighbour",
+         {{"Remember", "Yes"}, {"ContinuousPlay", "2.5"}, {"EjectOnExit", "1.0"}, {"TrayIcon", "-1"},
+          {"ColorCode", "255.5"}},
+         {1, 2, 1, 1, -1, 256}},
         {"numbers outside the swatches and the boxes are kept",
          {{"Remember", "Yes"}, {"ContinuousPlay", " 5 "}, {"ColorCode", "1234567"}},
          {1, 5, 1, 0, 0, 1234567}},
@@ -122,7 +130,10 @@ TEST(PlayerCommandLine, ReadsPlayFirstThenTheFirstTrackOfACdaPath) {
         {"d:\\track12.CDA", Kind::PlayTrack, 12},
         {"D:\\Track12\\Track05.cda", Kind::PlayTrack, 12},   // only the first "TRACK" counts
         {"D:\\TRACK\\Track05.cda", Kind::Nothing, 0},       // "\T" is no number
+        {"D:\\Track3.cda", Kind::PlayTrack, 3},           // "3." reads as 3
+        {"D:\\Track 9.cda", Kind::PlayTrack, 9},
         {"D:\\Track5x.cda", Kind::Nothing, 0},
+        {"D:\\Track-1.cda", Kind::Nothing, 0},
         {"D:\\Track00.cda", Kind::Nothing, 0},
         {"\"D:\\Track05.cda\"", Kind::Nothing, 0},           // ends in a quotation mark
         {"D:\\Track05.wav", Kind::Nothing, 0},

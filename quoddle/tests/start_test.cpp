@@ -103,6 +103,26 @@ TEST_F(StartTest, TrayModeLoadsOnlyTheTrayUntilACommandLineComes) {
     EXPECT_FALSE(IsPlaying());
 }
 
+// Only 1 is tray mode: any other stored value opens the window, shows the box
+// and its button as in window mode, and closing the window ends the program.
+TEST_F(StartTest, AStoredTrayFlagOtherThanOneIsWindowModeFromStartToExit) {
+    for (const char* stored : {"2", "-1", "5"}) {
+        SCOPED_TRACE(stored);
+        g_ends = 0;
+        rt::SaveSetting(rt::AppTitle(), kSettingsSection, "Remember", "Yes");
+        rt::SaveSetting(rt::AppTitle(), kSettingsSection, "TrayIcon", stored);
+        ASSERT_TRUE(Main());
+        EXPECT_TRUE(IsWindowVisible(ThePlayer().hwnd()));
+        EXPECT_FALSE(TheTray().IsLoaded());
+        EXPECT_EQ(ThePlayer().btnExit.Caption(), "&Quit");
+
+        ThePlayer().Unload();
+        EXPECT_EQ(g_ends, 1) << "the program ends with its window";
+        EXPECT_FALSE(TheTray().IsLoaded());
+        EXPECT_EQ(rt::GetSetting(rt::AppTitle(), kSettingsSection, "TrayIcon"), stored);
+    }
+}
+
 TEST_F(StartTest, EndsWithItsMessageWithoutADriveOrWhenTheDeviceCannotOpen) {
     {
         SetDriveTypeFunction(NoDrives);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "file_listing.h"
+#include "rt/files.h"
 #include "testkit/temp_folder.h"
 
 namespace {
@@ -103,6 +104,26 @@ TEST(RenameFiles, RenamesTheListedFilesAndNeverAnyOther) {
 
         EXPECT_EQ(FilesBelow(tree.Path()), s.after);
     }
+}
+
+// A row up to the path limit is renamed; one past it, and one whose length
+// wraps round to another file's path, are missing files: no file takes
+// their new names.
+TEST(RenameFiles, RowsPastThePathLimitRenameNoFile) {
+    const testkit::TempFolder tree;
+    const std::string atLimit = tree.NameForPathLength(rt::kLongestPath);
+    const std::string pastLimit = tree.NameForPathLength(rt::kLongestPath + 1);
+    tree.Write(atLimit, "at");
+    tree.Write(pastLimit, "past");
+    tree.Write("cur\\victim.txt", "V");
+    tree.Write("cur\\a.txt", "A");
+    const std::vector<std::string> rows = {testkit::PathWrappingTo(tree / "cur\\victim.txt"), tree / atLimit,
+                                           tree / pastLimit, tree / "cur\\a.txt"};
+
+    renamer::RenameFiles(rows, tree / "cur\\", {"Pic", 1, 2});
+
+    EXPECT_EQ(FilesBelow(tree.Path()),
+              (Files{{"cur\\victim.txt", "V"}, {"cur\\Pic02", "at"}, {pastLimit, "past"}, {"cur\\Pic04.txt", "A"}}));
 }
 
 }  // namespace

@@ -231,6 +231,71 @@ TEST_F(Files, AttributesRenameDeleteAndCopyReportThePlatformError) {
     EXPECT_EQ(Read(Path("B.TXT")), "<missing>");
 }
 
+TEST_F(Files, PathsUpToTheLimitNameTheirFile) {
+    testkit::TempFolder folder;
+    const std::string path = folder.Write(folder.NameForPathLength(rt::kLongestPath), "at");
+    unsigned long long length = 0;
+    EXPECT_TRUE(rt::FileLength(path, length));
+    EXPECT_EQ(length, 2u);
+    EXPECT_EQ(rt::ListDirectory(path, rt::kListNormal).size(), 1u);
+    EXPECT_FALSE(rt::SetAttributes(path, FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & 0x7, DWORD(FILE_ATTRIBUTE_HIDDEN));
+    std::string moved = path;
+    moved.back() = 'm';
+    EXPECT_FALSE(rt::RenameFile(path, moved));
+    EXPECT_FALSE(rt::DeleteFileAt(moved));
+    EXPECT_EQ(Read(moved), "<missing>");
+}
+
+// A path one past the limit, one whose length wraps round to another file's
+// path where the platform counts it in 16 bits, and one with a NUL: each is
+// a missing file to every file function, and the file it could reach stays
+// as it was.
+TEST_F(Files, PathsTheFunctionsCannotNameAreMissingFiles) {
+    testkit::TempFolder folder;
+    const std::string pastLimit = folder.Write(folder.NameForPathLength(rt::kLongestPath + 1), "past");
+    const std::string victim = folder.Write("victim.txt", "victim");
+    const std::string other = folder.Write("other.txt", "other");
+    using namespace std::string_literals;
+    struct Case {
+        std::string path;
+        std::string reached;
+        std::string bytes;
+    } cases[] = {
+        {pastLimit, pastLimit, "past"},
+        {testkit::PathWrappingTo(victim), victim, "victim"},
+        {victim + "\0x"s, victim, "victim"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.substr(0, 60) + "... (" + std::to_string(c.path.size()) + " characters)");
+        unsigned long long length = 0;
+        DWORD attributes = 0;
+        SYSTEMTIME modified;
+        EXPECT_FALSE(rt::FileLength(c.path, length));
+        EXPECT_FALSE(rt::FileAttributes(c.path, attributes));
+        EXPECT_FALSE(rt::FileModified(c.path, modified));
+        EXPECT_TRUE(rt::ListDirectory(c.path, rt::kListNormal).empty());
+        EXPECT_FALSE(rt::ListingFinds(c.path, rt::kListNormal));
+        bool read = false;
+        EXPECT_TRUE(rt::ReadTextLines(c.path, [&](const std::string&) { read = true; }));
+        EXPECT_FALSE(read);
+        EXPECT_TRUE(rt::SetAttributes(c.path, FILE_ATTRIBUTE_HIDDEN));
+        EXPECT_TRUE(rt::WriteTextLines(c.path, {"written"}));
+        EXPECT_TRUE(rt::RenameFile(c.path, folder / "Pic01.txt"));
+        EXPECT_TRUE(rt::RenameFile(other, c.path));
+        EXPECT_TRUE(rt::CopyFileTo(c.path, folder / "copy.txt"));
+        EXPECT_TRUE(rt::CopyFileTo(other, c.path));
+        EXPECT_TRUE(rt::DeleteFileAt(c.path));
+
+        EXPECT_EQ(Read(c.reached), c.bytes);
+        EXPECT_EQ(GetFileAttributesA(c.reached.c_str()) & 0x7, 0u);
+        EXPECT_EQ(Read(other), "other");
+        EXPECT_EQ(Read(folder / "Pic01.txt"), "<missing>");
+        EXPECT_EQ(Read(folder / "copy.txt"), "<missing>");
+    }
+    EXPECT_EQ(rt::DeleteFileAt(pastLimit).number, static_cast<unsigned long>(ERROR_FILENAME_EXCED_RANGE));
+}
+
 TEST(Error, TextHasNoLineEndAndLastErrorIsCapturedCode) {
     std::string text = rt::ErrorText(ERROR_FILE_NOT_FOUND);
     EXPECT_FALSE(text.empty());

@@ -9,6 +9,7 @@
 #include "rt/events.h"
 #include "rt/form.h"
 #include "rt/label.h"
+#include "rt/picture_box.h"
 #include "rt/screen.h"
 #include "testkit/sample_pictures.h"
 #include "testkit/temp_folder.h"
@@ -98,8 +99,59 @@ TEST_F(ImageTest, StretchedThePictureFillsTheControl) {
     testkit::Pixels shown = Painted(form.img.hwnd());
     ASSERT_EQ(shown.width, 80);
     ASSERT_EQ(shown.height, 48);
-    for (int y = 0; y < 48; y += 7) {
-        for (int x = 0; x < 80; x += 5) EXPECT_EQ(shown.At(x, y), pattern.At(x / 2, y / 2)) << x << "," << y;
+    // Each 8-pixel block becomes 16 pixels; only its edges blend.
+    for (int y = 3; y < 48; y += 16) {
+        for (int x = 3; x < 80; x += 5) {
+            if (x % 16 < 3 || x % 16 > 12) continue;
+            EXPECT_EQ(shown.At(x, y), pattern.At(x / 2, y / 2)) << x << "," << y;
+        }
+    }
+}
+
+// Each pixel of the shrunk picture the mean of the 3 x 3 it stands for.
+testkit::Pixels ShrunkByThree(const testkit::Pixels& p) {
+    testkit::Pixels out{p.width / 3, p.height / 3, {}};
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
+            uint32_t c = 0;
+            for (int shift = 16; shift >= 0; shift -= 8) {
+                int sum = 0;
+                for (int dy = 0; dy < 3; ++dy)
+                    for (int dx = 0; dx < 3; ++dx) sum += (p.At(3 * x + dx, 3 * y + dy) >> shift) & 0xff;
+                c = (c << 8) | static_cast<uint32_t>((sum + 4) / 9);
+            }
+            out.rgb.push_back(c);
+        }
+    }
+    return out;
+}
+
+// A shrunk photo keeps its colours, as a proper resize does (the platform's
+// default mode keeps one pixel of each block by ANDing them: dark and
+// speckled, over 30 off per channel); at its own size a picture is copied
+// exactly, stretched or not.
+TEST_F(ImageTest, AShrunkPictureIsScaledSmoothlyAndAtItsOwnSizeCopiedExactly) {
+    struct Case {
+        const char* name;
+        int width, height;
+        bool icon;
+    } cases[] = {{"photo.bmp", 300, 180, false}, {"photo.ico", 48, 48, true}};
+    const float tx = static_cast<float>(rt::TwipsPerPixelX()), ty = static_cast<float>(rt::TwipsPerPixelY());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const testkit::Pixels photo = testkit::PhotoLikePattern(c.width, c.height);
+        dir.Write(c.name, c.icon ? testkit::IconBytes(photo, 0x01000000) : testkit::BmpBytes(photo));
+        ASSERT_TRUE(form.img.LoadPicture(dir / c.name));
+        form.img.SetStretch(true);
+        ASSERT_TRUE(form.img.Move(0, 0, c.width / 3 * tx, c.height / 3 * ty));
+        const double error = testkit::MeanChannelDifference(Painted(form.img.hwnd()), ShrunkByThree(photo));
+        EXPECT_GE(error, 0);
+        EXPECT_LT(error, 10);
+
+        ASSERT_TRUE(form.img.Move(0, 0, c.width * tx, c.height * ty));
+        EXPECT_EQ(testkit::MaxChannelDifference(Painted(form.img.hwnd()), photo), 0);
+        form.img.SetStretch(false);
+        EXPECT_EQ(testkit::MaxChannelDifference(Painted(form.img.hwnd()), photo), 0);
     }
 }
 
@@ -112,6 +164,97 @@ TEST_F(ImageTest, LiesBeneathTheControlsMadeAfterIt) {
     ASSERT_NE(image, topFirst.end());
     EXPECT_LT(label, image);
     EXPECT_TRUE(GetWindowLongPtrA(form.framed.hwnd(), GWL_STYLE) & WS_CLIPSIBLINGS);
+}
+
+// Transparent labels on a black form, one over a picture, one inside a
+// picture box: around their letters they show what lies beneath them at
+// that moment.
+struct SeeThroughForm : rt::Form {
+    SeeThroughForm()
+        : rt::Form(rt::FormDesign{.caption = "See through", .clientWidth = 6000, .clientHeight = 2000,
+                                  .backColor = RGB(0, 0, 0)}) {
+        Place(img, {0, 0, 3000, 1500});
+        Place(box, {3000, 0, 3000, 1500});
+        Place(lblOverPicture, {120, 120, 0, 0, "Over the picture, a long caption"});
+        Place(lblOverBox, rt::ControlDesign(120, 120, 0, 0, "In the box").In(box));
+    }
+    static constexpr rt::LabelOptions kSeeThrough{.autoSize = true, .transparent = true, .foreColor = RGB(255, 255, 255)};
+    rt::Image img{{.stretch = true}};
+    rt::PictureBox box{{.backColor = RGB(40, 90, 200)}};
+    rt::Label lblOverPicture{kSeeThrough};
+    rt::Label lblOverBox{kSeeThrough};
+};
+
+struct Census {
+    int colour = 0, black = 0, other = 0;
+};
+
+// Every paint the form and its controls wait for done.
+void Settle(const rt::Form& form) { RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+// Counts the pixels of a window's client area as the screen shows them.
+Census Count(HWND w, COLORREF colour, RECT area = {0, 0, -1, -1}) {
+    if (area.right < 0) GetClientRect(w, &area);
+    Census c;
+    HDC dc = GetDC(w);
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF p = GetPixel(dc, x, y);
+            if (p == colour) ++c.colour;
+            else if (p == RGB(0, 0, 0)) ++c.black;
+            else ++c.other;
+        }
+    }
+    ReleaseDC(w, dc);
+    return c;
+}
+
+TEST(TransparentLabel, ShowsThePictureOrBoxBeneathItAsItIsNow) {
+    testkit::TempFolder dir;
+    const COLORREF orange = RGB(255, 160, 40), green = RGB(60, 220, 90), red = RGB(230, 30, 30);
+    auto plain = [&](const char* name, COLORREF c) {
+        testkit::Pixels p{20, 10, std::vector<uint32_t>(200, (uint32_t{GetRValue(c)} << 16) | (GetGValue(c) << 8) | GetBValue(c))};
+        dir.Write(name, testkit::BmpBytes(p));
+        return dir / name;
+    };
+    SeeThroughForm form;
+    form.Show();
+    ASSERT_TRUE(form.img.LoadPicture(plain("orange.bmp", orange)));
+    rt::DoEvents();
+    // Around its letters (white, and their edges blended) a label shows the
+    // colour beneath it, never the form's black.
+    auto expectShows = [&](const rt::Label& label, COLORREF colour) {
+        SCOPED_TRACE(label.Caption());
+        Settle(form);
+        Census c = Count(label.hwnd(), colour);
+        EXPECT_EQ(c.black, 0);
+        EXPECT_GT(c.colour, 2 * c.other);
+    };
+    expectShows(form.lblOverPicture, orange);
+    expectShows(form.lblOverBox, RGB(40, 90, 200));
+
+    // A new picture, a new colour of the box: the labels follow.
+    ASSERT_TRUE(form.img.LoadPicture(plain("green.bmp", green)));
+    form.box.SetBackColor(red);
+    expectShows(form.lblOverPicture, green);
+    expectShows(form.lblOverBox, red);
+
+    // A shorter caption: the picture shows again where the text was.
+    RECT was;
+    GetWindowRect(form.lblOverPicture.hwnd(), &was);
+    MapWindowPoints(nullptr, form.img.hwnd(), reinterpret_cast<POINT*>(&was), 2);
+    form.lblOverPicture.SetCaption("Over");
+    // Nothing flashes in between: the platform paints no box of its own
+    // for the new text before the label paints it over the picture.
+    EXPECT_EQ(Count(form.lblOverPicture.hwnd(), GetSysColor(COLOR_BTNFACE)).colour, 0);
+    RECT now;
+    GetWindowRect(form.lblOverPicture.hwnd(), &now);
+    MapWindowPoints(nullptr, form.img.hwnd(), reinterpret_cast<POINT*>(&now), 2);
+    ASSERT_LT(now.right, was.right);
+    Settle(form);
+    Census left = Count(form.img.hwnd(), green, {now.right, was.top, was.right, was.bottom});
+    EXPECT_EQ(left.other + left.black, 0);
+    expectShows(form.lblOverPicture, green);
 }
 
 TEST_F(ImageTest, PositionsKeepHalfTwipsAndNegativeSizesAreRefused) {

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "rt/screen.h"
@@ -18,11 +16,6 @@ using testkit::Pixels;
 void Put16(std::string& bytes, size_t at, unsigned value, bool bigEndian) {
     bytes[at] = static_cast<char>(bigEndian ? value >> 8 : value & 0xff);
     bytes[at + 1] = static_cast<char>(bigEndian ? value & 0xff : value >> 8);
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The same file claiming 20,000 x 20,000 pixels in its header.
@@ -84,7 +77,7 @@ TEST(Picture, BadFilesFailToLoadAndLeaveNothingBehind) {
     testkit::TempFolder dir;
     const Pixels small = testkit::BlockPattern(64, 64);
     ASSERT_TRUE(testkit::WriteEncoded(small, dir / "whole.jpg", L"image/jpeg"));
-    const std::string jpeg = ReadAll(dir / "whole.jpg");
+    const std::string jpeg = testkit::ReadFileBytes(dir / "whole.jpg");
     dir.Write("empty.bmp", "");
     dir.Write("half.jpg", jpeg.substr(0, jpeg.size() / 2));
     dir.Write("text.jpg", "This is no picture at all.\r\n");
@@ -107,6 +100,8 @@ TEST(Picture, BadFilesFailToLoadAndLeaveNothingBehind) {
         EXPECT_FALSE(p.SaveAsBitmap(dir / "out.bmp")) << name;
     }
     EXPECT_EQ(GetFileAttributesA((dir / "out.bmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    // A path whose length wraps round to a picture's names no picture.
+    EXPECT_FALSE(rt::Picture::Load(testkit::PathWrappingTo(dir / "whole.jpg")).IsLoaded());
 }
 
 TEST(Picture, SavedAsBitmapsPicturesReadBackWithTheSameSizeAndPixels) {
@@ -152,6 +147,10 @@ TEST(Picture, ASaveThatCannotBeWrittenFailsWithTheReasonAndLeavesNoFile) {
     ASSERT_TRUE(p.IsLoaded());
     EXPECT_FALSE(p.SaveAsBitmap(dir / "no such folder\\b.bmp"));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    const std::string victim = dir.Write("victim.bmp", "victim");
+    EXPECT_FALSE(p.SaveAsBitmap(testkit::PathWrappingTo(victim)));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+    EXPECT_EQ(testkit::ReadFileBytes(victim), "victim");
     const std::string folder = dir.MakeFolder("taken.bmp");
     EXPECT_FALSE(p.SaveAsBitmap(folder));
     EXPECT_EQ(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
@@ -172,7 +171,7 @@ TEST(Picture, ASaveOverAnExistingFileReplacesItWholeOrNotAtAll) {
     EXPECT_TRUE(p.SaveAsBitmap(dir / "old.bmp"));
     EXPECT_EQ(testkit::MaxChannelDifference(testkit::ReadBmp24(dir / "old.bmp"), testkit::ReadBmp24(dir / "a.bmp")), 0);
     EXPECT_FALSE(p.SaveAsBitmap(dir / "locked.bmp"));
-    EXPECT_EQ(ReadAll(dir / "locked.bmp"), "locked bytes");
+    EXPECT_EQ(testkit::ReadFileBytes(dir / "locked.bmp"), "locked bytes");
     SetFileAttributesA((dir / "locked.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
 
     WIN32_FIND_DATAA found;

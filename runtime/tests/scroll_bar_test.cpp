@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -32,6 +35,17 @@ protected:
         PostMessageA(bar.hwnd(), WM_KEYUP, key, 0xC0000001);
         rt::DoEvents();
     }
+    // Takes a horizontal bar's thumb where it is and lets it go at x.
+    void DragThumb(rt::ScrollBar& bar, int x) {
+        SCROLLBARINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetScrollBarInfo(bar.hwnd(), OBJID_CLIENT, &info));
+        const int from = (info.xyThumbTop + info.xyThumbBottom) / 2, y = (info.rcScrollBar.bottom - info.rcScrollBar.top) / 2;
+        PostMessageA(bar.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from, y));
+        PostMessageA(bar.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+        PostMessageA(bar.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        rt::DoEvents();
+    }
     ScrollForm form;
 };
 
@@ -55,18 +69,20 @@ TEST_F(ScrollBarTest, RefusedSettingsKeepThePreviousValue) {
     EXPECT_FALSE(bar.SetSmallChange(0));
     EXPECT_FALSE(bar.SetLargeChange(0));
     EXPECT_FALSE(bar.SetLargeChange(-5));
-    EXPECT_FALSE(bar.SetMax(32768));
-    EXPECT_FALSE(bar.SetMin(-32769));
     EXPECT_EQ(bar.Value(), 20);
     EXPECT_EQ(bar.SmallChange(), 38);
     EXPECT_EQ(bar.LargeChange(), 75);
     EXPECT_EQ(bar.Max(), 150);
     EXPECT_EQ(bar.Min(), 0);
     EXPECT_TRUE(form.events.empty());
-    // The ends of the 16-bit range are taken.
-    EXPECT_TRUE(bar.SetMin(-32768));
-    EXPECT_TRUE(bar.SetMax(32767));
-    EXPECT_TRUE(bar.SetSmallChange(32767));
+    // Settings past 16 bits, up to the ends of the 32-bit range, are taken.
+    EXPECT_TRUE(bar.SetMax(32768));
+    EXPECT_TRUE(bar.SetMin(-32769));
+    EXPECT_TRUE(bar.SetMin(INT32_MIN));
+    EXPECT_TRUE(bar.SetMax(INT32_MAX));
+    EXPECT_TRUE(bar.SetSmallChange(INT32_MAX));
+    EXPECT_TRUE(bar.SetValue(INT32_MIN));
+    EXPECT_EQ(bar.Value(), INT32_MIN);
 }
 
 TEST_F(ScrollBarTest, ChangeRunsOnceForARealChangeAndNeverForTheSameValue) {
@@ -137,6 +153,46 @@ TEST_F(ScrollBarTest, DraggingTheThumbScrollsAndReleasingItChangesOnce) {
     EXPECT_EQ(form.events.back(), "HChange " + std::to_string(bar.Value()));
     EXPECT_GT(bar.Value(), 50);
     for (size_t i = 0; i + 1 < form.events.size(); ++i) EXPECT_EQ(form.events[i].rfind("HScroll ", 0), 0u);
+}
+
+// Ranges longer than the platform's bar takes are scaled onto it: every
+// value stays reachable with arrows, pages, keys and the thumb.
+TEST_F(ScrollBarTest, ARangeOfAnyLengthIsReachableToItsEnds) {
+    struct Case {
+        int min, max;
+    } cases[] = {{0, 32767}, {0, 45000}, {0, 2000000000}, {INT32_MIN, INT32_MAX}, {100000, -100000}};
+    rt::ScrollBar& bar = form.HScroll1;
+    RECT r;
+    GetClientRect(bar.hwnd(), &r);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.min << " to " << c.max);
+        ASSERT_TRUE(bar.SetMin(c.min));
+        ASSERT_TRUE(bar.SetMax(c.max));
+        ASSERT_TRUE(bar.SetValue(c.min));
+        ASSERT_TRUE(bar.SetSmallChange(7));
+        ASSERT_TRUE(bar.SetLargeChange(1000));
+        const int step = c.max >= c.min ? 1 : -1;
+        Key(bar, VK_RIGHT);
+        EXPECT_EQ(bar.Value(), c.min + 7 * step);
+        Key(bar, VK_NEXT);
+        EXPECT_EQ(bar.Value(), c.min + 1007 * step);
+        Key(bar, VK_END);
+        EXPECT_EQ(bar.Value(), c.max);
+        EXPECT_EQ(GetScrollPos(bar.hwnd(), SB_CTL), std::min(std::abs(int64_t{c.max} - c.min), int64_t{32767}));
+        Key(bar, VK_LEFT);
+        EXPECT_EQ(bar.Value(), c.max - 7 * step);
+        Key(bar, VK_HOME);
+        EXPECT_EQ(bar.Value(), c.min);
+
+        // The thumb dragged half way gives about the middle of the range,
+        // dragged to the far end the maximum.
+        DragThumb(bar, r.right / 2);
+        const double middle = (static_cast<double>(c.min) + c.max) / 2, span = std::abs(static_cast<double>(c.max) - c.min);
+        EXPECT_NEAR(bar.Value(), middle, span / 10);
+        DragThumb(bar, r.right - 1);  // the platform's bar puts a thumb let go outside back
+        EXPECT_EQ(bar.Value(), c.max);
+        EXPECT_EQ(form.events.back(), "HChange " + std::to_string(c.max));
+    }
 }
 
 TEST_F(ScrollBarTest, ReloadingTheFormStartsFromTheDesign) {

@@ -63,6 +63,8 @@ private:
     };
 
     std::string PathOf(const StoredRow& row) const { return std::string(row.path, row.pathLength); }
+    // Compared in upper case, as the duplicate test compares.
+    bool SamePath(const StoredRow& row, const StoredRow& other) const;
     void CompactPaths();
 
     CellFunction thirdCell_;

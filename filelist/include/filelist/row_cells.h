@@ -22,9 +22,9 @@ struct FileFacts {
 // One query of the file; not Read() when it cannot be read.
 FileFacts ReadFileFacts(const std::string& path);
 // The facts of a file that a listing of folder (ending in "\") returned as
-// entry. Where the listing does not speak for folder & name (a path too
-// long, a name that does not reach the entry) that path is queried instead,
-// so its row shows what adding that path by itself shows.
+// entry. Where the listing does not speak for folder & name (a path past
+// the file functions' limit, a name that does not reach the entry) that path
+// is queried instead, so its row shows what adding that path by itself shows.
 FileFacts ListedFileFacts(const std::string& folder, const rt::DirEntry& entry);
 
 struct FileRow {

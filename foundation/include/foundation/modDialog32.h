@@ -29,7 +29,7 @@ std::string ShowFileDialog(HWND owner, int mode, const std::string& title,
                            std::optional<bool> multiSelect = std::nullopt);
 
 // Opens the shell's property sheet of a file or folder; returns the instance
-// result the shell reports (above 32 means success).
+// result the shell reports (above 32 means success; 2 for a path too long to name).
 int ShowFileProperties(HWND owner, const std::string& path);
 
 }  // namespace modDialog32

@@ -11,7 +11,7 @@ std::string GetWindowsDir();
 
 // Runs the shell's "Open" verb on the file (no owner window, empty working
 // folder) and hands back the shell's result: above 32 is success, otherwise
-// the shell's error code (2: file not found).
+// the shell's error code (2: file not found, also for a path too long to name).
 long ShellOpen(const std::string& file, const std::string& parameters, long showCommand);
 
 // The text before its first NUL, or the whole text when it holds none.

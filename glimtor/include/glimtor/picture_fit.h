@@ -2,8 +2,6 @@
 // The arithmetic of fitting a picture into a square and of the viewer's
 // scroll bars. Sizes are single-precision twips; every rounding is to the
 // nearest whole number with a half going to the even neighbour.
-#include <optional>
-
 namespace glimtor {
 
 struct FittedSize {
@@ -55,19 +53,20 @@ struct ScrollLayout {
 ScrollLayout LayOutScrollBars(float width, float height, float screenWidth, float screenHeight, float vBarWidth,
                               float hBarHeight);
 
-// A scroll bar's 16-bit range settings.
+// A scroll bar's range settings.
 struct ScrollRange {
-    short max = 0;
-    short smallChange = 1;
-    short largeChange = 1;
+    int max = 0;
+    int smallChange = 1;
+    int largeChange = 1;
     bool operator==(const ScrollRange&) const = default;
 };
 // One step of a bar is 10 twips of overhang. Settings a bar refuses (a
-// maximum beyond 16 bits, a change of 0) leave the previous value.
+// maximum beyond 32 bits, a change of 0) leave the previous value.
 ScrollRange RangeForOverhang(ScrollRange previous, float overhang);
 
-// The picture's offset for a bar value, in 16-bit arithmetic; nothing when
-// it overflows (the picture and the bar then go back to 0).
-std::optional<short> OffsetForScrollValue(short value);
+// The picture's offset for a bar value: 10 twips a step, and at the bar's
+// maximum (or beyond) the whole overhang, so that the picture's far edge
+// meets the viewport's.
+float OffsetForScrollValue(int value, int max, float overhang);
 
 }  // namespace glimtor

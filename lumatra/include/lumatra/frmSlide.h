@@ -37,6 +37,7 @@ protected:
 
 private:
     void StartShow();
+    void GoOn();
     // Runs show steps until one waits for its tick, or the show ends.
     void Proceed();
     // Loads and shows the row's picture; false when it did not load.

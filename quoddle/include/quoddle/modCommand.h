@@ -11,15 +11,22 @@ extern short intSaveSettings;   // 1: save the settings at the end, else delete 
 extern short intContinuousPlay; // 1: after the last track, play again from track 1
 extern short intStopOnExit;     // 1: stop the disc on exit
 extern short intEjectOnExit;    // 1: stop the disc and open the door on exit
-extern short intTrayIcon;       // 1: tray mode
+extern short intTrayIcon;       // 1: tray mode (see TrayMode)
 extern long lngColorCode;       // text colour of the display, 0x00BBGGRR
 extern long lngFormHeight;      // the player window's designed outer height, twips
+
+// Tray mode: the flag equal to 1, as a check box's tick is tested. The start,
+// the player window's close and its tray box all ask this, so a stored value
+// other than 0 or 1 is window mode from start to exit, never a closed window
+// without a tray icon.
+bool TrayMode();
 
 // The settings store's section of the player.
 extern const char* const kSettingsSection;
 
 // The defaults, then, only when "Remember" is exactly "Yes", the stored
-// flags; a value that does not read as a whole number keeps its default.
+// flags, each converted to a 16-bit integer ("ColorCode" to a 32-bit one);
+// a value that does not convert keeps its default.
 void LoadSettings();
 void SaveSettings();
 
@@ -29,8 +36,9 @@ struct CommandLineRequest {
     short track = 0;
 };
 // "/PLAY" anywhere (any case) plays the disc; otherwise a line ending in
-// "CDA" plays the track whose two digits follow its first "TRACK". Two
-// characters that are no track number (1 or more) play nothing.
+// "CDA" plays the track whose number is the two characters after its first
+// "TRACK" ("3." in "Track3.cda"). Two characters that are no track number
+// (1 or more) play nothing.
 CommandLineRequest ReadCommandLine(const std::string& commandLine);
 
 // Shows the player window when it is not open, then acts on the program's

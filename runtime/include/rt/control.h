@@ -128,14 +128,10 @@ protected:
     // (a picture box), rather than one merely drawn behind them (a frame).
     virtual bool HostsChildren() const { return false; }
 
-    // Puts proc in front of the control's window procedure; proc finds the
-    // control with Subclassed(hwnd) and hands on with CallBase.
-    void Subclass(WNDPROC proc);
-    static Control* Subclassed(HWND hwnd);
-    // Puts the runtime's own procedure in front, which hands every message to
-    // OnSubclassedMessage; a handler's failure ends that handler, never the
-    // program.
-    void Subclass() { Subclass(&Control::GuardedProc); }
+    // Puts the runtime's own procedure in front of the control's window
+    // procedure: it hands every message to OnSubclassedMessage through the
+    // guard of callbacks (rt/callback_guard.h), which hands on with CallBase.
+    void Subclass();
     virtual LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) { return CallBase(msg, wp, lp); }
     LRESULT CallBase(UINT msg, WPARAM wp, LPARAM lp) { return CallWindowProcA(baseProc_, hwnd_, msg, wp, lp); }
 
@@ -148,6 +144,7 @@ protected:
     Form* form_ = nullptr;
 
 private:
+    static Control* Subclassed(HWND hwnd);
     static LRESULT CALLBACK GuardedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Unsubclass();
     WNDPROC baseProc_ = nullptr;

@@ -14,20 +14,24 @@ std::string TrimRight(const std::string& s);
 std::string UCase(const std::string& s);
 std::string LCase(const std::string& s);
 
-// Does the text read as a number: blanks around it, a sign, a decimal part
-// and an exponent allowed; the locale's decimal separator; "" is not numeric.
+// Numbers and dates read from text as the classic BASIC runtime reads them,
+// through the platform's own conversions in the user's locale: blanks around
+// the text, a sign, the locale's separators, an exponent, "&H" and "&O"
+// numbers; a fraction rounds to the nearest whole number, a half to the even
+// neighbour; a value outside the type's range does not convert. "" is no
+// number and no date. The result is written only when the text converts.
+
+// Does the text read as a number (a double)?
 bool IsNumeric(const std::string& s);
 bool ToDouble(const std::string& s, double& value);
-// Rounded to the nearest whole number, a half to the even neighbour; false
-// outside the signed 32-bit range.
-bool RoundToLong(double value, long& result);
-// Text that is a whole number in the signed 32-bit range, after rounding.
+// The text as a 16-bit integer ("1.5" 2, "&HFF" 255, "&HFFFF" -1).
+bool TextToInteger(const std::string& s, short& result);
+// The text as a 32-bit integer ("99999" 99999, "&HFFFFFFFF" -1).
 bool TextToLong(const std::string& s, long& result);
 
-// Does the text read as a date, optionally followed by a time h:mm[:ss] with
-// an optional AM/PM (the user's short date order, ISO year-month-day, the
-// user's month names; years 100 to 9999, one or two digits meaning 1930 to
-// 2029)? A time alone lies on 1899-12-30, as in the classic date type.
+// Does the text read as a date, a time, or both, in any form the platform
+// takes ("2/3" is Feb 3 of this year in a US locale, "13/2/2001" Feb 13)?
+// A time alone lies on 1899-12-30, as in the classic date type.
 bool IsDate(const std::string& s);
 // The date read; a date without a time gives 00:00:00; milliseconds 0; the
 // day of the week filled in.

@@ -11,6 +11,17 @@
 
 namespace rt {
 
+// Whether the file functions can name a path: shorter than MAX_PATH and
+// without a NUL. The platform's 8-bit functions refuse longer paths; where
+// they take them, a path's length is counted in 16 bits, so a longer one
+// can name another file (and a NUL would end it early). Every path handed to
+// the platform's file functions is tested first; one that fails is a file
+// that does not exist.
+constexpr size_t kLongestPath = MAX_PATH - 1;
+bool NameablePath(const std::string& path);
+// The error of a file function for a path it cannot name; NoError() when it can.
+Error PathError(const std::string& path);
+
 // Listing attribute filter bits, as a listing "with attributes N" takes them:
 // normal files are always included; hidden (2), system (4) and folders (16)
 // only when asked for.
@@ -37,14 +48,14 @@ struct DirEntry {
 // pattern, such as "C:\\x\\*.jpg"), keeping the entries the filter allows, in
 // the platform's order, each name spelt as the 8-bit listing spells it. "."
 // and ".." are returned like any folder when folders are asked for. A
-// pattern that finds nothing gives an empty list.
+// pattern that finds nothing, or that cannot be named, gives an empty list.
 std::vector<DirEntry> ListDirectory(const std::string& pattern, unsigned filter);
 // The same pass, stopping at the first allowed entry: does the listing find anything?
 bool ListingFinds(const std::string& pattern, unsigned filter);
 
 // Whether what a listing of folder (ending in "\\") returned of entry is what
 // a query of folder & name would give: the name reaches the entry, and the
-// path is short enough for every file function.
+// file functions can name the path.
 bool ListingSpeaksFor(const std::string& folder, const DirEntry& entry);
 
 // What tells two paths of one file or folder apart from two files: its
@@ -56,10 +67,10 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 // A link leads to its target's identity; false when the path cannot be
-// opened. Finding it costs an open of the file or folder.
+// opened or named. Finding it costs an open of the file or folder.
 bool IdentityOf(const std::string& path, FileIdentity& identity);
 
-// Queries of one file; false when it cannot be read.
+// Queries of one file; false when it cannot be read or named.
 bool FileLength(const std::string& path, unsigned long long& length);
 bool FileAttributes(const std::string& path, DWORD& attributes);
 // Last-write time in local time, by the time zone's rule for that date.

@@ -53,9 +53,9 @@ protected:
     void OnCreated() override;
     void OnCommand(int code) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Fill();
     struct Entry {
         std::string name;
@@ -100,9 +100,9 @@ protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
     void OnCreated() override;
     void OnCommand(int code) override;
+    LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Fill();
     void Show();
     std::string path_;

@@ -23,9 +23,9 @@ public:
 protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
     void OnCreated() override;
+    LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Paint(HDC dc);
     void FitToText();
     LabelOptions options_;

@@ -72,9 +72,9 @@ protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
     void OnCreated() override;
     LRESULT OnNotify(NMHDR* hdr, bool& handled) override;
+    LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     bool Before(const std::string& a, const std::string& b) const;
     void Sort();
     void SyncCount();

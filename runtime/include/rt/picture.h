@@ -40,7 +40,8 @@ public:
     // The size it is drawn with at natural size, in screen pixels.
     SIZE SizePixels() const;
 
-    // Draws the whole picture scaled into dest.
+    // Draws the whole picture into dest: at its own size pixel for pixel,
+    // at any other size scaled smoothly.
     void Draw(HDC dc, const RECT& dest) const;
     // Writes a 24-bit Windows bitmap of the picture at its natural size (an
     // icon, cursor or metafile drawn on white first). False when empty or

@@ -1,5 +1,5 @@
 #pragma once
-// Horizontal and vertical scroll bars with 16-bit minimum, maximum, value,
+// Horizontal and vertical scroll bars with 32-bit minimum, maximum, value,
 // small and large change. A setting the bar refuses returns false and the
 // previous value stays.
 #include <cstdint>
@@ -15,21 +15,21 @@ class ScrollBar : public Control {
 public:
     explicit ScrollBar(ScrollBarKind kind) : kind_(kind) {}
 
-    // Minimum and maximum: any 16-bit values; the maximum may lie below the
+    // Minimum and maximum: any 32-bit values; the maximum may lie below the
     // minimum (the bar then counts down). A value left outside the new range
     // moves to its nearest end (a change).
-    int16_t Min() const { return min_; }
-    int16_t Max() const { return max_; }
-    bool SetMin(int value);
-    bool SetMax(int value);
+    int32_t Min() const { return min_; }
+    int32_t Max() const { return max_; }
+    bool SetMin(int32_t value);
+    bool SetMax(int32_t value);
     // Between the minimum and the maximum.
-    int16_t Value() const { return value_; }
-    bool SetValue(int value);
-    // 1 to 32767.
-    int16_t SmallChange() const { return smallChange_; }
-    int16_t LargeChange() const { return largeChange_; }
-    bool SetSmallChange(int value);
-    bool SetLargeChange(int value);
+    int32_t Value() const { return value_; }
+    bool SetValue(int32_t value);
+    // 1 and more.
+    int32_t SmallChange() const { return smallChange_; }
+    int32_t LargeChange() const { return largeChange_; }
+    bool SetSmallChange(int32_t value);
+    bool SetLargeChange(int32_t value);
 
     // On every real change of the value (from code, an arrow, a page, a key,
     // a released thumb); Scroll while the thumb is dragged.
@@ -40,32 +40,37 @@ protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
     void OnCreated() override;
     void OnScroll(int request) override;
+    LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    // The platform's bar runs from 0 to the distance between the ends, in
-    // the direction from the minimum to the maximum.
-    int Span() const;
-    int Position() const;
-    int16_t ValueAt(int position) const;
+    // The distance between the ends, and the value's distance from the
+    // minimum, in the direction from the minimum to the maximum.
+    int64_t Span() const;
+    int64_t Position() const;
+    int32_t ValueAt(int64_t position) const;
+    // The platform's bar runs from 0 to at most kPlatformSpan; a longer span
+    // is scaled onto it.
+    int PlatformSpan() const;
+    int PlatformPosition() const;
     // Where the dragged thumb is; false when the platform cannot say.
-    bool ThumbValue(int16_t& value) const;
+    bool ThumbValue(int32_t& value) const;
     void ApplyRange();
+    void ShowPosition();
     // Sets the value and the thumb; raises Change when the value differs.
-    void Update(int16_t value);
+    void Update(int32_t value);
     void RaiseChange();
     // After a new minimum or maximum: a value outside moves to the nearer end.
     void KeepValueInRange();
     void ResetToDesign();
 
     ScrollBarKind kind_;
-    int16_t min_ = 0;
-    int16_t max_ = 32767;
-    int16_t value_ = 0;
-    int16_t smallChange_ = 1;
-    int16_t largeChange_ = 1;
+    int32_t min_ = 0;
+    int32_t max_ = 32767;
+    int32_t value_ = 0;
+    int32_t smallChange_ = 1;
+    int32_t largeChange_ = 1;
     bool dragging_ = false;
-    int16_t valueBeforeDrag_ = 0;
+    int32_t valueBeforeDrag_ = 0;
 };
 
 }  // namespace rt

@@ -30,10 +30,10 @@ public:
 protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
     void OnCreated() override;
+    LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     void Restart();
-    static void CALLBACK OnTick(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
     int interval_;
     bool enabled_;
 };

@@ -20,6 +20,9 @@ struct Pixels {
 
 // Blocks of 8 x 8 pixels in a few strong colours: JPEG keeps them nearly exact.
 Pixels BlockPattern(int width, int height);
+// Smooth gradients under fine grain, as a photo has: what a careless shrink
+// speckles and darkens.
+Pixels PhotoLikePattern(int width, int height);
 
 // A 24-bit bottom-up Windows bitmap file.
 std::string BmpBytes(const Pixels& pixels);
@@ -50,5 +53,7 @@ bool WriteEmf(const std::string& path, int widthHimetric, int heightHimetric);
 Pixels ReadBmp24(const std::string& path);
 // Largest difference of any colour channel; -1 when the sizes differ.
 int MaxChannelDifference(const Pixels& a, const Pixels& b);
+// Mean difference per colour channel; -1 when the sizes differ.
+double MeanChannelDifference(const Pixels& a, const Pixels& b);
 
 }  // namespace testkit
