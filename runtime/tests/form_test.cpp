@@ -219,7 +219,9 @@ TEST(FormModal, OwnedByTheWindowItIsShownOver) {
         bool ownerGiven;
     } ways[] = {{"owner given", false, true}, {"active window", false, false}, {"loaded before", true, true}};
     for (const auto& w : ways) {
-        if (w.loadedBefore) ASSERT_TRUE(dialog.Load());
+        if (w.loadedBefore) {
+            ASSERT_TRUE(dialog.Load());
+        }
         SetActiveWindow(owner.hwnd());
         dialog.whileShown = [&] { dialog.Unload(); };
         dialog.ShowModal(w.ownerGiven ? &owner : nullptr);
