@@ -5,19 +5,26 @@
 #include <algorithm>
 #include <cctype>
 #include <unordered_set>
+#include <utility>
 
 #include "rt/convert.h"
 #include "rt/drives.h"
 #include "rt/files.h"
 #include "rt/form.h"
 #include "rt/screen.h"
+#include "text_order.h"
 
 namespace rt {
 namespace {
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
+// The names in the platform's order, ignoring case.
+void SortIgnoringCase(std::vector<std::string>& names) {
+    const std::vector<int> order =
+        TextOrder(static_cast<int>(names.size()), [&](int i) { return names[static_cast<size_t>(i)]; });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (int i : order) sorted.push_back(std::move(names[static_cast<size_t>(i)]));
+    names = std::move(sorted);
 }
 
 bool SameIgnoringCase(const std::string& a, const std::string& b) { return UCase(a) == UCase(b); }
@@ -168,7 +175,7 @@ void DirListBox::Fill() {
     for (const DirEntry& e : ListDirectory(WithSlash(path_) + "*", kListFolders | kListHidden | kListSystem)) {
         if ((e.attributes & FILE_ATTRIBUTE_DIRECTORY) && e.name != "." && e.name != "..") subs.push_back(e.name);
     }
-    std::sort(subs.begin(), subs.end(), LessIgnoringCase);
+    SortIgnoringCase(subs);
     for (const std::string& s : subs) entries_.push_back({s, WithSlash(path_) + s, level});
     if (!hwnd_) return;
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
@@ -276,7 +283,7 @@ void FileListBox::Fill() {
         if (semi == std::string::npos) break;
         rest = rest.substr(semi + 1);
     }
-    std::sort(names_.begin(), names_.end(), LessIgnoringCase);
+    SortIgnoringCase(names_);
     Show();
 }
 
