@@ -209,6 +209,13 @@ LRESULT ListView::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp != kSyncCountTimer) return CallBase(msg, wp, lp);
         SyncNow();
         return 0;
+    case WM_SIZE: {
+        // The header repaints only what it thinks changed, so a widened
+        // view kept the old filler's edge as a stray divider.
+        LRESULT r = CallBase(msg, wp, lp);
+        InvalidateRect(reinterpret_cast<HWND>(SendMessageA(hwnd, LVM_GETHEADER, 0, 0)), nullptr, TRUE);
+        return r;
+    }
     default:
         return CallBase(msg, wp, lp);
     }
