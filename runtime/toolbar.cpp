@@ -46,21 +46,29 @@ void Toolbar::OnCreated() {
     ApplyGeometry();  // the toolbar keeps its designed place and size
 }
 
-bool Toolbar::ButtonEnabled(int index) const {
-    if (index < 1 || index > ButtonCount()) return false;
-    if (!hwnd_) return buttons_[index - 1].enabled;
-    return SendMessageA(hwnd_, TB_ISBUTTONENABLED, commandIds_[index - 1], 0) != 0;
+int Toolbar::Find(std::string_view key) const {
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        if (!buttons_[i].separator && buttons_[i].tag == key) return static_cast<int>(i);
+    return -1;
 }
 
-void Toolbar::SetButtonEnabled(int index, bool on) {
-    if (index < 1 || index > ButtonCount()) return;
-    buttons_[index - 1].enabled = on;
-    if (hwnd_ && commandIds_[index - 1]) SendMessageA(hwnd_, TB_ENABLEBUTTON, commandIds_[index - 1], MAKELONG(on, 0));
+bool Toolbar::ButtonEnabled(std::string_view key) const {
+    const int i = Find(key);
+    if (i < 0) return false;
+    if (!hwnd_) return buttons_[i].enabled;
+    return SendMessageA(hwnd_, TB_ISBUTTONENABLED, commandIds_[i], 0) != 0;
 }
 
-void Toolbar::PressButton(int index) {
-    if (index < 1 || index > ButtonCount() || buttons_[index - 1].separator) return;
-    if (ButtonClick) ButtonClick(buttons_[index - 1]);
+void Toolbar::SetButtonEnabled(std::string_view key, bool on) {
+    const int i = Find(key);
+    if (i < 0) return;
+    buttons_[i].enabled = on;
+    if (hwnd_) SendMessageA(hwnd_, TB_ENABLEBUTTON, commandIds_[i], MAKELONG(on, 0));
+}
+
+void Toolbar::PressButton(std::string_view key) {
+    const int i = Find(key);
+    if (i >= 0 && ButtonClick) ButtonClick(buttons_[i]);
 }
 
 }  // namespace rt

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "rt/control.h"
@@ -24,16 +25,17 @@ struct ToolButton {
 };
 
 // A toolbar with captioned buttons, tooltips, and normal and hot images.
-// Buttons are addressed by their 1-based index, separators included.
+// Buttons are addressed by their key; a key no button has is ignored.
 class Toolbar : public Control {
 public:
     explicit Toolbar(std::vector<ToolButton> buttons) : buttons_(std::move(buttons)) {}
+    // The buttons in their order, separators included, from 1 (the layout).
     int ButtonCount() const { return static_cast<int>(buttons_.size()); }
-    const ToolButton& Button(int index) const { return buttons_.at(index - 1); }
-    bool ButtonEnabled(int index) const;
-    void SetButtonEnabled(int index, bool on);
+    const ToolButton& Button(int position) const { return buttons_.at(position - 1); }
+    bool ButtonEnabled(std::string_view key) const;
+    void SetButtonEnabled(std::string_view key, bool on);
     // Raises ButtonClick for that button, as a click does (tests and keys).
-    void PressButton(int index);
+    void PressButton(std::string_view key);
     std::function<void(const ToolButton&)> ButtonClick;
 
 protected:
@@ -41,6 +43,9 @@ protected:
     void OnCreated() override;
 
 private:
+    // The 0-based slot of the button with that key, or -1.
+    int Find(std::string_view key) const;
+
     std::vector<ToolButton> buttons_;
     std::vector<int> commandIds_;
 };
