@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bench.h"
+#include "testkit/rename_property.h"
 #include "testkit/temp_folder.h"
 #include "rename/frmRename.h"
 #include "rename/frmSettings.h"
@@ -40,7 +41,9 @@ void RenameWithCollision() {
     std::printf("  files under their new names %zu of %d, rows left %d\n", renamed, n, window.lv1.Count());
 }
 
-// The test suite's property test, with RENAME_PROPERTY_CASES cases (5,000
+TEST(RenameProperty, NothingIsLostAndOnlyListedFilesMove) { testkit::CheckRenameProperty(); }
+
+// The test suite's property check, with RENAME_PROPERTY_CASES cases (5,000
 // unless set).
 void PropertyCases() {
     if (!std::getenv("RENAME_PROPERTY_CASES")) _putenv("RENAME_PROPERTY_CASES=5000");

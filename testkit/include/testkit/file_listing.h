@@ -3,5 +3,9 @@
 #include <map>
 #include <string>
 
+namespace testkit {
+
 // Path relative to folder (no trailing "\"), as the platform spells it -> content.
 std::map<std::string, std::string> FilesBelow(const std::string& folder);
+
+}  // namespace testkit

@@ -1,10 +1,11 @@
-#include "file_listing.h"
+#include "testkit/file_listing.h"
 
 #include <windows.h>
 
 #include <fstream>
 #include <iterator>
 
+namespace testkit {
 namespace {
 
 void Collect(const std::string& folder, const std::string& relative, std::map<std::string, std::string>& files) {
@@ -31,3 +32,5 @@ std::map<std::string, std::string> FilesBelow(const std::string& folder) {
     Collect(folder, "", files);
     return files;
 }
+
+}  // namespace testkit
