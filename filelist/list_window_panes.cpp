@@ -1,6 +1,7 @@
 // The drive, folder and file panes, and the add-button rule they keep.
 #include "filelist/list_window.h"
 #include "filelist/panes.h"
+#include "rt/paths.h"
 #include "rt/screen.h"
 
 namespace filelist {
@@ -15,7 +16,7 @@ void ListWindow::Dir1_Change() {
         return;
     }
     if (variant_.emptyListOnFolderChange) RemoveFromList(true);
-    strCurrentFilePath = WithSlash(Dir1.Path());
+    strCurrentFilePath = rt::WithBackslash(Dir1.Path());
 }
 
 void ListWindow::Dir1_MouseUp(int button, int shift, int x, int y) { panes_.Dir1_MouseUp(button, shift, x, y); }

@@ -12,6 +12,7 @@
 #include "rt/events.h"
 #include "rt/files.h"
 #include "rt/format.h"
+#include "rt/paths.h"
 #include "rt/screen.h"
 
 namespace glimtor {
@@ -96,7 +97,7 @@ void frmGlimtor::Form_Load() {
     lngPreviewLeft = std::lround(imgPreview.Left());
     lngPreviewTop = std::lround(imgPreview.Top());
     cmbFilter.SetListIndex(0);
-    strCurrentFilePath = filelist::WithSlash(Dir1.Path());
+    strCurrentFilePath = rt::WithBackslash(Dir1.Path());
 }
 
 void frmGlimtor::Form_Unload(int& cancel) {
@@ -129,7 +130,7 @@ void frmGlimtor::Dir1_Change() {
         return;
     }
     ClearPreview();
-    strCurrentFilePath = filelist::WithSlash(Dir1.Path());
+    strCurrentFilePath = rt::WithBackslash(Dir1.Path());
 }
 
 void frmGlimtor::cmbFilter_Click() {

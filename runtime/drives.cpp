@@ -4,6 +4,8 @@
 
 #include <cctype>
 
+#include "rt/paths.h"
+
 namespace rt {
 namespace {
 
@@ -69,7 +71,7 @@ Error DriveCurrentFolder(char letter, std::string& folder) {
     DWORD n = GetFullPathNameA(spec.c_str(), sizeof buf, buf, nullptr);
     std::string current = (n > 0 && n < sizeof buf) ? std::string(buf, n) : Root(letter);
     // Some platforms answer the current folder with a trailing ""; only a root keeps one.
-    while (current.size() > 3 && current.back() == '\\') current.pop_back();
+    current = WithoutBackslash(current);
     // A drive can be present while its folders cannot be reached (a mapped
     // folder that was removed, a network drive that is disconnected).
     UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);

@@ -3,6 +3,9 @@
 #include <cstring>
 #include <cwchar>
 
+#include "rt/paths.h"
+#include "rt/text_compare.h"
+
 namespace rt {
 namespace {
 
@@ -130,7 +133,7 @@ private:
 // A rename that changes only letter case goes through a temporary name: some
 // file systems report success for it and keep the old spelling.
 bool OnlyCaseDiffers(const std::string& from, const std::string& to) {
-    return from != to && lstrcmpiA(from.c_str(), to.c_str()) == 0;
+    return from != to && SameIgnoringCase(from, to);
 }
 
 // The error of the first of two paths that cannot be named.
@@ -188,8 +191,7 @@ bool ListingSpeaksFor(const std::string& folder, const DirEntry& entry) {
 
 bool IdentityOf(const std::string& path, FileIdentity& identity) {
     // A folder's path may end in "\\"; a root keeps it.
-    std::string name = path;
-    if (name.size() > 3 && name.back() == '\\') name.pop_back();
+    const std::string name = WithoutBackslash(path);
     if (!NameablePath(name)) return false;
     // No access asked for: only the handle's facts are read.
     Handle h(CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

@@ -1,37 +1,28 @@
 #include "rt/filesystem_lists.h"
 
-#include <windowsx.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <unordered_set>
 
 #include "rt/convert.h"
 #include "rt/drives.h"
 #include "rt/files.h"
 #include "rt/form.h"
+#include "rt/mouse.h"
+#include "rt/paths.h"
 #include "rt/screen.h"
+#include "rt/text_compare.h"
 
 namespace rt {
 namespace {
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
-}
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) { return UCase(a) == UCase(b); }
-
-char DriveLetterOf(const std::string& path) {
-    if (path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0])))
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(path[0])));
-    return 0;
-}
-
-// A list pane's MouseUp for a button released over it: 1 left, 2 right, 4 middle.
-void RaiseMouseUp(const std::function<void(int, int, int, int)>& handler, UINT msg, LPARAM lp) {
-    int button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : msg == WM_MBUTTONUP ? 4 : 0;
-    if (button && handler) handler(button, ShiftState(), PixelsToTwipsX(GET_X_LPARAM(lp)), PixelsToTwipsY(GET_Y_LPARAM(lp)));
+// A list pane's MouseUp for a button released over it.
+void RaiseMouseUp(const std::function<void(int, int, int, int)>& handler, UINT msg, WPARAM wp, LPARAM lp) {
+    MouseEvent e;
+    if (!handler || !MouseEventFrom(msg, wp, lp, e) || e.action != MouseAction::Up) return;
+    handler(e.button, e.shift, static_cast<int>(std::lround(e.x)), static_cast<int>(std::lround(e.y)));
 }
 
 Error PathNotFound() { return Error{ERROR_PATH_NOT_FOUND, ErrorText(ERROR_PATH_NOT_FOUND)}; }
@@ -47,8 +38,7 @@ Error ResolveFolder(const std::string& text, std::string& folder) {
     char buf[MAX_PATH * 4] = {};
     DWORD n = GetFullPathNameA(t.c_str(), sizeof buf, buf, nullptr);
     if (n == 0 || n >= sizeof buf) return PathNotFound();
-    std::string full(buf, n);
-    while (full.size() > 3 && full.back() == '\\') full.pop_back();
+    const std::string full = WithoutBackslash(std::string(buf, n));
     if (!NameablePath(full)) return PathNotFound();
     DWORD attrs = GetFileAttributesA(full.c_str());
     if (attrs == INVALID_FILE_ATTRIBUTES || !(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -63,13 +53,7 @@ Error ResolveFolder(const std::string& text, std::string& folder) {
 std::string CurrentFolder() {
     char buf[MAX_PATH * 4] = {};
     DWORD n = GetCurrentDirectoryA(sizeof buf, buf);
-    std::string f(buf, n);
-    while (f.size() > 3 && f.back() == '\\') f.pop_back();
-    return f;
-}
-
-std::string WithSlash(const std::string& folder) {
-    return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+    return WithoutBackslash(std::string(buf, n));
 }
 
 }  // namespace
@@ -165,11 +149,11 @@ void DirListBox::Fill() {
     }
     currentIndex_ = static_cast<int>(entries_.size()) - 1;
     std::vector<std::string> subs;
-    for (const DirEntry& e : ListDirectory(WithSlash(path_) + "*", kListFolders | kListHidden | kListSystem)) {
+    for (const DirEntry& e : ListDirectory(WithBackslash(path_) + "*", kListFolders | kListHidden | kListSystem)) {
         if ((e.attributes & FILE_ATTRIBUTE_DIRECTORY) && e.name != "." && e.name != "..") subs.push_back(e.name);
     }
     std::sort(subs.begin(), subs.end(), LessIgnoringCase);
-    for (const std::string& s : subs) entries_.push_back({s, WithSlash(path_) + s, level});
+    for (const std::string& s : subs) entries_.push_back({s, WithBackslash(path_) + s, level});
     if (!hwnd_) return;
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
@@ -233,7 +217,7 @@ LRESULT DirListBox::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     LRESULT r = CallBase(msg, wp, lp);
-    RaiseMouseUp(MouseUp, msg, lp);
+    RaiseMouseUp(MouseUp, msg, wp, lp);
     return r;
 }
 
@@ -254,14 +238,14 @@ void FileListBox::OnCreated() {
 
 LRESULT FileListBox::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT r = CallBase(msg, wp, lp);
-    RaiseMouseUp(MouseUp, msg, lp);
+    RaiseMouseUp(MouseUp, msg, wp, lp);
     return r;
 }
 
 void FileListBox::Fill() {
     names_.clear();
     std::unordered_set<std::string> seen;
-    std::string base = WithSlash(path_);
+    std::string base = WithBackslash(path_);
     std::string rest = pattern_;
     // Several patterns, separated by ";", each listed in turn.
     for (;;) {

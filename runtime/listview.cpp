@@ -1,15 +1,17 @@
 #include "rt/listview.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <numeric>
 
 #include "rt/form.h"
+#include "rt/mouse.h"
 #include "rt/screen.h"
+#include "rt/text_compare.h"
 
 namespace rt {
 namespace {
@@ -19,13 +21,8 @@ constexpr UINT_PTR kSyncCountTimer = 0x4C56;
 // most this often; each repaint of a shown list costs milliseconds.
 constexpr DWORD kSyncIntervalMs = 100;
 
-int CompareText(const std::string& a, const std::string& b) {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size()));
-}
-
 // Sort keys of many texts: comparing two keys byte by byte gives
-// CompareText's answer for the two texts, far faster. Kept in large blocks
+// CompareIgnoringCase's answer for the two texts, far faster. Kept in large blocks
 // that never move, so growing never holds two copies.
 class SortKeys {
 public:
@@ -79,7 +76,7 @@ std::string ListView::SubItem(int index, int column) const {
 }
 
 bool ListView::Before(const std::string& a, const std::string& b) const {
-    int c = CompareText(a, b);
+    int c = CompareIgnoringCase(a, b);
     return sortDescending_ ? c == CSTR_GREATER_THAN : c == CSTR_LESS_THAN;
 }
 
@@ -237,15 +234,13 @@ LRESULT ListView::OnNotify(NMHDR* hdr, bool& handled) {
 
 LRESULT ListView::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     const HWND hwnd = hwnd_;  // a handler may unload the form
-    int button = 0;
-    bool down = false;
     switch (msg) {
-    case WM_LBUTTONDOWN: button = 1; down = true; break;
-    case WM_RBUTTONDOWN: button = 2; down = true; break;
-    case WM_MBUTTONDOWN: button = 4; down = true; break;
-    case WM_LBUTTONUP: button = 1; break;
-    case WM_RBUTTONUP: button = 2; break;
-    case WM_MBUTTONUP: button = 4; break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: break;  // double clicks and moves are the control's alone
     case WM_TIMER:
         if (wp != kSyncCountTimer) return CallBase(msg, wp, lp);
         SyncNow();
@@ -253,9 +248,11 @@ LRESULT ListView::OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) {
     default:
         return CallBase(msg, wp, lp);
     }
-    int x = PixelsToTwipsX(GET_X_LPARAM(lp)), y = PixelsToTwipsY(GET_Y_LPARAM(lp));
-    int shift = ShiftState();
-    if (down) {
+    MouseEvent e;
+    MouseEventFrom(msg, wp, lp, e);
+    const int button = e.button, shift = e.shift;
+    const int x = static_cast<int>(std::lround(e.x)), y = static_cast<int>(std::lround(e.y));
+    if (e.action == MouseAction::Down) {
         if (MouseDown) MouseDown(button, shift, x, y);
         if (!IsWindow(hwnd)) return 0;
         upPending_ = button;
