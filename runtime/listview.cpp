@@ -209,8 +209,7 @@ void ListView::Sort() {
     SyncCount();
 }
 
-LRESULT ListView::OnNotify(NMHDR* hdr, bool& handled) {
-    handled = true;
+LRESULT ListView::OnNotify(NMHDR* hdr) {
     switch (hdr->code) {
     case LVN_GETDISPINFOA: {
         auto* info = reinterpret_cast<NMLVDISPINFOA*>(hdr);
@@ -228,7 +227,6 @@ LRESULT ListView::OnNotify(NMHDR* hdr, bool& handled) {
         if (DblClick) DblClick();
         return 0;
     }
-    handled = false;
     return 0;
 }
 

@@ -11,7 +11,7 @@ class Form;
 class Control;
 
 // One row of a form's design table: position and size in twips, caption,
-// tab index and tooltip; Bold(), Disabled(), Hidden() and In() for the rest.
+// tab index and tooltip; Bold(), Hidden(), WithFont() and In() for the rest.
 struct ControlDesign {
     ControlDesign() = default;
     ControlDesign(int left, int top, int width, int height, std::string caption = "", int tabIndex = -1,
@@ -22,11 +22,6 @@ struct ControlDesign {
     ControlDesign Bold() const {
         ControlDesign d = *this;
         d.bold = true;
-        return d;
-    }
-    ControlDesign Disabled() const {
-        ControlDesign d = *this;
-        d.enabled = false;
         return d;
     }
     ControlDesign Hidden() const {
@@ -117,9 +112,8 @@ protected:
         (void)item;
         return false;
     }
-    virtual LRESULT OnNotify(NMHDR* hdr, bool& handled) {
+    virtual LRESULT OnNotify(NMHDR* hdr) {
         (void)hdr;
-        handled = false;
         return 0;
     }
     // A scroll request (SB_LINEUP ...) this control sent to its parent.

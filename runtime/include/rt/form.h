@@ -102,7 +102,6 @@ public:
     void SetBackColor(COLORREF color);
     // The window icon of the design (nullptr without one); size 16 or 32.
     HICON Icon(int size = 32) const;
-    void SetFocusTo(Control& c) { c.SetFocus(); }
 
     // Key preview: the message loop hands keys to the form first.
     static bool PreTranslate(MSG& msg);

@@ -71,7 +71,7 @@ public:
 protected:
     HWND Create(HWND parent, const RECT& rect, int id) override;
     void OnCreated() override;
-    LRESULT OnNotify(NMHDR* hdr, bool& handled) override;
+    LRESULT OnNotify(NMHDR* hdr) override;
     LRESULT OnSubclassedMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
