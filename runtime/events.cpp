@@ -41,8 +41,8 @@ bool PumpOne(bool wait) {
 
 void DoEvents() {
     ++g_yields;
-    // Only what is pending now: a message posted by a handler during this
-    // yield waits for the next one, so a yield always returns.
+    // Messages that handlers post meanwhile run too; the caps make sure a
+    // yield returns even while a handler keeps posting.
     DWORD start = GetTickCount();
     int budget = 10000;
     while (budget-- > 0 && detail::PumpOne(false)) {

@@ -171,8 +171,8 @@ bool Form::LoadOwnedBy(HWND owner) {
 
 namespace {
 
-// A picture box makes the windows of the controls it holds, so each comes
-// right before them; the rest keep their order.
+// The controls a picture box holds are children of its window, so the box is
+// made right before them; the rest keep their order.
 using Placed = std::vector<std::pair<Control*, ControlDesign>>;
 
 Placed HostsFirst(const Placed& order) {
@@ -478,9 +478,7 @@ LRESULT Form::OnNotify(NMHDR* hdr) {
     }
     auto it = byHwnd_.find(hdr->hwndFrom);
     if (it == byHwnd_.end()) return 0;
-    bool handled = false;
-    LRESULT r = it->second->OnNotify(hdr, handled);
-    return r;
+    return it->second->OnNotify(hdr);
 }
 
 bool Form::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
@@ -585,7 +583,7 @@ LRESULT Form::Proc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         break;
     case WM_CTLCOLORSTATIC: {
-        // Labels and check boxes take the form's face colour.
+        // Labels and check boxes take the platform's face colour, not the form's back colour.
         HDC dc = reinterpret_cast<HDC>(wp);
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
