@@ -17,7 +17,7 @@ std::string DriveDisplayText(char letter);
 // The folder that the platform keeps as the drive's current one ("D:\" when
 // none). Fails with ERROR_NOT_READY when the drive has no medium, and with
 // the platform's error when that folder cannot be reached.
-Error DriveCurrentFolder(char letter, std::string& folder);
+[[nodiscard]] Error DriveCurrentFolder(char letter, std::string& folder);
 // Is the drive ready (a medium in it)?
 bool DriveReady(char letter);
 

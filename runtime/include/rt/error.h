@@ -16,7 +16,7 @@ struct Error {
 std::string ErrorText(unsigned long code);
 // An Error for GetLastError(), captured right after the failing call; never
 // number 0, even when the call left no code.
-Error LastError();
+[[nodiscard]] Error LastError();
 inline Error NoError() { return {}; }
 
 }  // namespace rt

@@ -20,7 +20,7 @@ namespace rt {
 constexpr size_t kLongestPath = MAX_PATH - 1;
 bool NameablePath(const std::string& path);
 // The error of a file function for a path it cannot name; NoError() when it can.
-Error PathError(const std::string& path);
+[[nodiscard]] Error PathError(const std::string& path);
 
 // Listing attribute filter bits, as a listing "with attributes N" takes them:
 // normal files are always included; hidden (2), system (4) and folders (16)
@@ -78,12 +78,12 @@ bool FileModified(const std::string& path, SYSTEMTIME& local);
 // A file time (UTC) in local time, by the time zone's rule for that date.
 bool ToLocalTime(const FILETIME& utc, SYSTEMTIME& local);
 
-Error SetAttributes(const std::string& path, DWORD attributes);
+[[nodiscard]] Error SetAttributes(const std::string& path, DWORD attributes);
 // Moves across folders; fails onto an existing name; a change of letter case
 // alone renames too.
-Error RenameFile(const std::string& from, const std::string& to);
-Error DeleteFileAt(const std::string& path);
-Error CopyFileTo(const std::string& from, const std::string& to);
+[[nodiscard]] Error RenameFile(const std::string& from, const std::string& to);
+[[nodiscard]] Error DeleteFileAt(const std::string& path);
+[[nodiscard]] Error CopyFileTo(const std::string& from, const std::string& to);
 
 // Reads an 8-bit text file line by line: a line ends at a carriage return, a
 // line feed directly after it belongs to that ending, a line feed alone does
@@ -94,6 +94,6 @@ Error ReadTextLines(const std::string& path, const std::function<void(const std:
 // Replaces the file with these lines, each ended by CR LF; an existing file
 // is only touched when it can be opened for writing (a read-only file or a
 // missing folder gives the open's error). A failed write is returned too.
-Error WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+[[nodiscard]] Error WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace rt
