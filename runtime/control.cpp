@@ -16,10 +16,6 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
-namespace {
-constexpr char kControlProp[] = "rt.control";
-}
-
 Control::~Control() {
     if (!hwnd_) return;
     if (form_) form_->Forget(hwnd_);
@@ -27,20 +23,25 @@ Control::~Control() {
     DestroyWindow(hwnd_);
 }
 
+// The control is found through the window's user data, which the platform's
+// control classes leave to their user: a property lookup on every message
+// costs more than many of the messages themselves.
 void Control::Subclass() {
-    SetPropA(hwnd_, kControlProp, this);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     baseProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::GuardedProc)));
 }
 
 void Control::Unsubclass() {
     if (!baseProc_ || !hwnd_) return;
-    RemovePropA(hwnd_, kControlProp);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc_));
     baseProc_ = nullptr;
 }
 
-Control* Control::Subclassed(HWND hwnd) { return static_cast<Control*>(GetPropA(hwnd, kControlProp)); }
+Control* Control::Subclassed(HWND hwnd) {
+    return reinterpret_cast<Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
 
 LRESULT CALLBACK Control::GuardedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Control* self = Subclassed(hwnd);

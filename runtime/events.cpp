@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "rt/callback_guard.h"
 #include "rt/form.h"
 
 namespace rt {
 namespace {
 unsigned long long g_yields = 0;
+std::function<void()> g_onYield;
 
 void Dispatch(MSG& msg) {
     // The key preview runs the forms' key handlers from the loop itself.
@@ -41,6 +44,7 @@ bool PumpOne(bool wait) {
 
 void DoEvents() {
     ++g_yields;
+    if (g_onYield) g_onYield();
     // Messages that handlers post meanwhile run too; the caps make sure a
     // yield returns even while a handler keeps posting.
     DWORD start = GetTickCount();
@@ -51,6 +55,8 @@ void DoEvents() {
 }
 
 unsigned long long YieldCount() { return g_yields; }
+
+void WatchYields(std::function<void()> onYield) { g_onYield = std::move(onYield); }
 
 int RunMessageLoop() {
     MSG msg;

@@ -1,10 +1,10 @@
 #include "rt/filesystem_lists.h"
 
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <unordered_set>
+#include <utility>
 
 #include "rt/convert.h"
 #include "rt/drives.h"
@@ -14,9 +14,20 @@
 #include "rt/paths.h"
 #include "rt/screen.h"
 #include "rt/text_compare.h"
+#include "text_order.h"
 
 namespace rt {
 namespace {
+
+// The names in the platform's order, ignoring case.
+void SortIgnoringCase(std::vector<std::string>& names) {
+    const std::vector<int> order =
+        TextOrder(static_cast<int>(names.size()), [&](int i) { return names[static_cast<size_t>(i)]; });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (int i : order) sorted.push_back(std::move(names[static_cast<size_t>(i)]));
+    names = std::move(sorted);
+}
 
 // A list pane's MouseUp for a button released over it.
 void RaiseMouseUp(const std::function<void(int, int, int, int)>& handler, UINT msg, WPARAM wp, LPARAM lp) {
@@ -152,7 +163,7 @@ void DirListBox::Fill() {
     for (const DirEntry& e : ListDirectory(WithBackslash(path_) + "*", kListFolders | kListHidden | kListSystem)) {
         if ((e.attributes & FILE_ATTRIBUTE_DIRECTORY) && e.name != "." && e.name != "..") subs.push_back(e.name);
     }
-    std::sort(subs.begin(), subs.end(), LessIgnoringCase);
+    SortIgnoringCase(subs);
     for (const std::string& s : subs) entries_.push_back({s, WithBackslash(path_) + s, level});
     if (!hwnd_) return;
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
@@ -260,7 +271,7 @@ void FileListBox::Fill() {
         if (semi == std::string::npos) break;
         rest = rest.substr(semi + 1);
     }
-    std::sort(names_.begin(), names_.end(), LessIgnoringCase);
+    SortIgnoringCase(names_);
     Show();
 }
 

@@ -2,16 +2,13 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <memory>
-#include <numeric>
 
 #include "rt/form.h"
 #include "rt/mouse.h"
 #include "rt/screen.h"
 #include "rt/text_compare.h"
+#include "text_order.h"
 
 namespace rt {
 namespace {
@@ -21,35 +18,6 @@ constexpr UINT_PTR kSyncCountTimer = 0x4C56;
 // most this often; each repaint of a shown list costs milliseconds.
 constexpr DWORD kSyncIntervalMs = 100;
 
-// Sort keys of many texts: comparing two keys byte by byte gives
-// CompareIgnoringCase's answer for the two texts, far faster. Kept in large blocks
-// that never move, so growing never holds two copies.
-class SortKeys {
-public:
-    const char* Add(const std::string& text) {
-        const int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.data(),
-                                      static_cast<int>(text.size()), nullptr, 0);
-        const size_t need = static_cast<size_t>(size > 0 ? size : 0) + 1;
-        if (blocks_.empty() || used_ + need > blockSize_) {
-            blockSize_ = std::max(kBlockSize, need);
-            blocks_.push_back(std::make_unique<char[]>(blockSize_));
-            used_ = 0;
-        }
-        char* key = blocks_.back().get() + used_;
-        if (size > 0)
-            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.data(),
-                         static_cast<int>(text.size()), key, size);
-        key[need - 1] = '\0';  // an empty text, whose key the platform refuses, sorts first
-        used_ += need;
-        return key;
-    }
-
-private:
-    static constexpr size_t kBlockSize = 256 * 1024;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    size_t blockSize_ = 0;
-    size_t used_ = 0;
-};
 }  // namespace
 
 HWND ListView::Create(HWND parent, const RECT& rect, int id) {
@@ -181,17 +149,8 @@ void ListView::SetSorted(bool on) {
 void ListView::Sort() {
     std::vector<int> selected = SelectedIndexes();
     const int n = Count();
-    std::vector<int> order(static_cast<size_t>(n));
-    {
-        SortKeys keys;
-        std::vector<const char*> key(static_cast<size_t>(n));
-        for (int i = 0; i < n; ++i) key[static_cast<size_t>(i)] = keys.Add(rows_.Cell(i, sortKey_));
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const int c = std::strcmp(key[static_cast<size_t>(a)], key[static_cast<size_t>(b)]);
-            return sortDescending_ ? c > 0 : c < 0;
-        });
-    }
+    const std::vector<int> order =
+        TextOrder(n, [&](int row) { return rows_.Cell(row, sortKey_); }, sortDescending_);
     std::vector<int> newIndex(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) newIndex[static_cast<size_t>(order[static_cast<size_t>(i)])] = i;
     rows_.Reorder(order);

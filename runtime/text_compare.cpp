@@ -11,8 +11,6 @@ int CompareIgnoringCase(const std::string& a, const std::string& b) {
                           static_cast<int>(b.size()));
 }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) { return CompareIgnoringCase(a, b) == CSTR_LESS_THAN; }
-
 bool SameIgnoringCase(const std::string& a, const std::string& b) { return UCase(a) == UCase(b); }
 
 }  // namespace rt

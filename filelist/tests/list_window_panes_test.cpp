@@ -114,6 +114,43 @@ TEST_F(PanesTest, AddButtonsFollowFolderPatternHiddenSwitchAndClick) {
     EXPECT_FALSE(AddAll());
 }
 
+// The file pane in the platform's order, ignoring case, as its list box
+// shows it: hidden files only when asked for, system files and folders
+// never, a name the code page cannot hold as the 8-bit listing spells it.
+TEST_F(PanesTest, FilePaneListsNamesInThePlatformsOrder) {
+    for (const char* name : {"b.txt", "A.txt", "_x.txt", "c-z.txt", "ca.txt", "10.txt", "9.txt", "caf\xE9.txt",
+                             "cafe.txt", "h.txt", "s.txt", "hs.txt"})
+        folder.Write(name);
+    SetFileAttributesA((folder / "h.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA((folder / "s.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesA((folder / "hs.txt").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    folder.MakeFolder("sub");
+    const std::wstring wide = L"\\\\?\\" + std::wstring(folder.Path().begin(), folder.Path().end()) + L"\\\x0436.txt";
+    CloseHandle(CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    GoTo(folder.Path());
+    auto shown = [&] {
+        std::vector<std::string> names;
+        HWND box = window->File1.hwnd();
+        for (int i = 0; i < static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0)); ++i) {
+            char text[MAX_PATH] = {};
+            SendMessageA(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+            names.push_back(text);
+            EXPECT_EQ(window->File1.List(i), text);
+        }
+        EXPECT_EQ(window->File1.ListCount(), static_cast<int>(names.size()));
+        return names;
+    };
+    const std::vector<std::string> visible{"?.txt", "_x.txt", "10.txt", "9.txt", "A.txt", "b.txt",
+                                           "ca.txt", "cafe.txt", "caf\xE9.txt", "c-z.txt"};
+    EXPECT_EQ(shown(), visible);
+    window->chkHidden.SetValue(1);
+    std::vector<std::string> withHidden = visible;
+    withHidden.insert(withHidden.end(), "h.txt");
+    EXPECT_EQ(shown(), withHidden);
+    window->chkHidden.SetValue(0);
+    EXPECT_EQ(shown(), visible);
+}
+
 TEST_F(PanesTest, DoubleClickingAFileTwiceGivesOneRow) {
     std::string file = folder.Write("a.txt");
     GoTo(folder.Path());

@@ -116,17 +116,27 @@ TEST_F(ListToolbarsTest, AddingYieldsAtTheStartAndEveryTenthEntry) {
     EnterFolder();
     ASSERT_EQ(window->File1.ListCount(), 25);
     testkit::DialogAnswerer nothingShown;
+    // The rows listed at each yield tell where in the run it came.
+    std::vector<int> rowsAtYields;
+    rt::WatchYields([&] { rowsAtYields.push_back(window->lv1.Count()); });
+    struct Finally {
+        ~Finally() { rt::WatchYields(nullptr); }
+    } stopWatching;
 
     // Once at the start, then after entries 0, 10 and 20.
     unsigned long long before = rt::YieldCount();
     PressFile(kAddAll);
     EXPECT_EQ(rt::YieldCount() - before, 4u);
+    EXPECT_EQ(rowsAtYields, (std::vector<int>{0, 1, 11, 21}));
     EXPECT_EQ(window->lv1.Count(), 25);
+    EXPECT_EQ(window->lblFiles.Caption(), "25");
 
     // Already listed: skipped without a word.
     before = rt::YieldCount();
+    rowsAtYields.clear();
     PressFile(kAddAll);
     EXPECT_EQ(rt::YieldCount() - before, 4u);
+    EXPECT_EQ(rowsAtYields, (std::vector<int>{25, 25, 25, 25}));
     EXPECT_EQ(window->lv1.Count(), 25);
 
     // "Add" counts every entry, selected or not.
@@ -134,8 +144,10 @@ TEST_F(ListToolbarsTest, AddingYieldsAtTheStartAndEveryTenthEntry) {
     window->File1.SetSelected(3, true);
     window->File1.SetSelected(24, true);
     before = rt::YieldCount();
+    rowsAtYields.clear();
     PressFile(kAdd);
     EXPECT_EQ(rt::YieldCount() - before, 4u);
+    EXPECT_EQ(rowsAtYields, (std::vector<int>{0, 0, 1, 1}));
     EXPECT_EQ(Names(), (std::vector<std::string>{"f103.txt", "f124.txt"}));
     EXPECT_EQ(window->lblFiles.Caption(), "2");
 }

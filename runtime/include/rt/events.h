@@ -1,6 +1,7 @@
 #pragma once
 // The message loop: yielding once to pending events, the program's main loop,
 // and the key preview that lets a form see keys before its focused control.
+#include <functional>
 
 namespace rt {
 
@@ -8,6 +9,9 @@ namespace rt {
 void DoEvents();
 // How many times DoEvents has run in this process (tests count yields with it).
 unsigned long long YieldCount();
+// Runs onYield at the start of every DoEvents from now on, so a test can see
+// where a long run yields; an empty function stops it.
+void WatchYields(std::function<void()> onYield);
 
 // Runs the thread's message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();
