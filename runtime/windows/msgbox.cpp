@@ -127,4 +127,6 @@ std::string InputBox(const std::string& prompt, const std::string& title, const 
     return state.answer;
 }
 
+void Beep() { MessageBeep(MB_OK); }
+
 }  // namespace rt

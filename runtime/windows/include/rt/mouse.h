@@ -2,6 +2,8 @@
 // Mouse events as forms and controls raise them.
 #include <windows.h>
 
+#include <functional>
+
 namespace rt {
 
 enum class MouseAction { Down, Up, Move };
@@ -19,5 +21,10 @@ struct MouseEvent {
 // The event a window's mouse message stands for; false for any other message.
 // A double click of the right or middle button counts as a press.
 bool MouseEventFrom(UINT msg, WPARAM wp, LPARAM lp, MouseEvent& event);
+
+// A list's MouseUp for a button released over it, x and y in whole twips;
+// any other message raises nothing.
+void RaiseMouseUp(const std::function<void(int button, int shift, int x, int y)>& handler, UINT msg, WPARAM wp,
+                  LPARAM lp);
 
 }  // namespace rt

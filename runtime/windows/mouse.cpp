@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <cmath>
+
 #include "rt/screen.h"
 
 namespace rt {
@@ -31,6 +33,12 @@ bool MouseEventFrom(UINT msg, WPARAM wp, LPARAM lp, MouseEvent& event) {
     event.x = static_cast<float>(GET_X_LPARAM(lp) * TwipsPerPixelX());
     event.y = static_cast<float>(GET_Y_LPARAM(lp) * TwipsPerPixelY());
     return true;
+}
+
+void RaiseMouseUp(const std::function<void(int, int, int, int)>& handler, UINT msg, WPARAM wp, LPARAM lp) {
+    MouseEvent e;
+    if (!handler || !MouseEventFrom(msg, wp, lp, e) || e.action != MouseAction::Up) return;
+    handler(e.button, e.shift, static_cast<int>(std::lround(e.x)), static_cast<int>(std::lround(e.y)));
 }
 
 }  // namespace rt

@@ -21,9 +21,12 @@ bool FromText(const std::string& s, HRESULT(WINAPI* convert)(OLECHAR*, LCID, ULO
     return true;
 }
 
-std::string ChangedCase(const std::string& s, DWORD(WINAPI* change)(LPSTR, DWORD)) {
+// Each character in the other case as the user's locale maps it: what
+// CharUpperBuffA and CharLowerBuffA give, without needing user32.
+std::string ChangedCase(const std::string& s, DWORD mapping) {
     std::string out = s;
-    if (!out.empty()) change(out.data(), static_cast<DWORD>(out.size()));
+    const int n = static_cast<int>(out.size());
+    if (n > 0) LCMapStringA(LOCALE_USER_DEFAULT, mapping, out.data(), n, out.data(), n);
     return out;
 }
 
@@ -41,8 +44,8 @@ std::string TrimRight(const std::string& s) {
     return last == std::string::npos ? std::string() : s.substr(0, last + 1);
 }
 
-std::string UCase(const std::string& s) { return ChangedCase(s, CharUpperBuffA); }
-std::string LCase(const std::string& s) { return ChangedCase(s, CharLowerBuffA); }
+std::string UCase(const std::string& s) { return ChangedCase(s, LCMAP_UPPERCASE); }
+std::string LCase(const std::string& s) { return ChangedCase(s, LCMAP_LOWERCASE); }
 
 bool IsNumeric(const std::string& s) {
     double ignored;

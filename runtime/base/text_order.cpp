@@ -1,4 +1,4 @@
-#include "text_order.h"
+#include "rt/text_compare.h"
 
 #include <windows.h>
 
@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <numeric>
+#include <utility>
 
 namespace rt {
 namespace {
@@ -53,6 +54,15 @@ std::vector<int> TextOrder(int count, const std::function<std::string(int index)
         return descending ? c > 0 : c < 0;
     });
     return order;
+}
+
+void SortIgnoringCase(std::vector<std::string>& names) {
+    const std::vector<int> order =
+        TextOrder(static_cast<int>(names.size()), [&](int i) { return names[static_cast<size_t>(i)]; });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (int i : order) sorted.push_back(std::move(names[static_cast<size_t>(i)]));
+    names = std::move(sorted);
 }
 
 }  // namespace rt

@@ -8,7 +8,6 @@
 #include "rt/mouse.h"
 #include "rt/screen.h"
 #include "rt/text_compare.h"
-#include "text_order.h"
 
 namespace rt {
 namespace {

@@ -95,6 +95,4 @@ std::string CommandLineAfterProgram(const std::string& raw) {
 
 std::string AppCommandLine() { return CommandLineAfterProgram(GetCommandLineA()); }
 
-void Beep() { MessageBeep(MB_OK); }
-
 }  // namespace rt

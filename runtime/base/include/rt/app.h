@@ -29,6 +29,4 @@ std::string AppCommandLine();
 // The part of a raw command line after its first argument (the program).
 std::string CommandLineAfterProgram(const std::string& raw);
 
-void Beep();
-
 }  // namespace rt

@@ -1,5 +1,5 @@
 #pragma once
-// Message and input boxes.
+// Message and input boxes, and the beep.
 #include <windows.h>
 
 #include <string>
@@ -16,5 +16,8 @@ int MsgBox(const char* text, UINT style, const char* title) noexcept;
 // text typed, or "" after Cancel or the close box.
 std::string InputBox(const std::string& prompt, const std::string& title,
                      const std::string& defaultText = "");
+
+// The platform's default sound.
+void Beep();
 
 }  // namespace rt
