@@ -43,7 +43,7 @@ double ProcessCpuMs() {
 }
 
 void Polls() {
-    modCommand::SetEndFunction([] {});
+    quoddle::modCommand::SetEndFunction([] {});
     quoddle::frmQuoddle& player = quoddle::ThePlayer();
     player.Show();
     player.btnPlay_Click();

@@ -75,11 +75,14 @@ void Preview() {
 
     // A folder of such pictures, previewed one after the other.
     std::vector<std::string> names;
+    const auto copy = [&](const std::string& from, const std::string& name) {
+        names.push_back(name);
+        if (rt::Error e = rt::CopyFileTo(s.folder / from, s.folder / name))
+            std::printf("  %s not copied: %s\n", name.c_str(), e.description.c_str());
+    };
     for (int i = 0; i < 4; ++i) {
-        names.push_back("photo" + std::to_string(i) + ".jpg");
-        rt::CopyFileTo(s.folder / jpeg, s.folder / names.back());
-        names.push_back("scan" + std::to_string(i) + ".bmp");
-        rt::CopyFileTo(s.folder / bmp, s.folder / names.back());
+        copy(jpeg, "photo" + std::to_string(i) + ".jpg");
+        copy(bmp, "scan" + std::to_string(i) + ".bmp");
     }
     s.window.File1.Refresh();
     bench::Stopwatch row;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bench.h"
+#include "testkit/rename_property.h"
 #include "testkit/temp_folder.h"
 #include "rename/frmRename.h"
 #include "rename/frmSettings.h"
@@ -34,13 +35,15 @@ void RenameWithCollision() {
     dialog.txtPrefix.SetText("Pic");
     dialog.txtStartNumber.SetText("00001");  // prefix and number stay within 8 characters: no question
     bench::Stopwatch run;
-    dialog.tbMain.PressButton(2);
+    dialog.tbMain.PressButton("Apply");
     bench::Report("rename 10,000 listed files with a collision (two passes)", run.Seconds(), n, "files");
     const std::size_t renamed = rt::ListDirectory(folder + "Pic?????.txt", rt::kListNormal).size();
     std::printf("  files under their new names %zu of %d, rows left %d\n", renamed, n, window.lv1.Count());
 }
 
-// The test suite's property test, with RENAME_PROPERTY_CASES cases (5,000
+TEST(RenameProperty, NothingIsLostAndOnlyListedFilesMove) { testkit::CheckRenameProperty(); }
+
+// The test suite's property check, with RENAME_PROPERTY_CASES cases (5,000
 // unless set).
 void PropertyCases() {
     if (!std::getenv("RENAME_PROPERTY_CASES")) _putenv("RENAME_PROPERTY_CASES=5000");

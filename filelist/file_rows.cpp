@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "rt/convert.h"
+#include "rt/text_compare.h"
 
 namespace filelist {
 
@@ -85,7 +86,7 @@ bool FileRows::Contains(const Key& key) const {
 
 bool FileRows::SamePath(const StoredRow& row, const StoredRow& other) const {
     return row.pathLength == other.pathLength && (std::memcmp(row.path, other.path, row.pathLength) == 0 ||
-                                                  rt::UCase(PathOf(row)) == rt::UCase(PathOf(other)));
+                                                  rt::SameIgnoringCase(PathOf(row), PathOf(other)));
 }
 
 void FileRows::Insert(int at, const FileRow& row, const Key& key) {

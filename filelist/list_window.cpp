@@ -9,6 +9,7 @@
 #include "rt/app.h"
 #include "rt/events.h"
 #include "rt/format.h"
+#include "rt/paths.h"
 
 namespace filelist {
 
@@ -118,7 +119,7 @@ void ListWindow::Form_Load() {
     LayoutMargins_[1] = Width() - lv1.Width();
     LayoutMargins_[2] = Width() - File1.Width();
     LayoutMargins_[3] = Width() - frameSep.Width();
-    strCurrentFilePath = WithSlash(Dir1.Path());
+    strCurrentFilePath = rt::WithBackslash(Dir1.Path());
     cmbFilter.SetListIndex(0);
     File1_PathChange();
 }

@@ -1,6 +1,7 @@
 // The drive, folder and file panes, and the add-button rule they keep.
 #include "filelist/list_window.h"
 #include "filelist/panes.h"
+#include "rt/paths.h"
 #include "rt/screen.h"
 
 namespace filelist {
@@ -15,7 +16,7 @@ void ListWindow::Dir1_Change() {
         return;
     }
     if (variant_.emptyListOnFolderChange) RemoveFromList(true);
-    strCurrentFilePath = WithSlash(Dir1.Path());
+    strCurrentFilePath = rt::WithBackslash(Dir1.Path());
 }
 
 void ListWindow::Dir1_MouseUp(int button, int shift, int x, int y) { panes_.Dir1_MouseUp(button, shift, x, y); }
@@ -33,16 +34,16 @@ void ListWindow::chkHidden_Click() {
 }
 
 void ListWindow::ApplyAddButtonRule() {
-    tbfile.SetButtonEnabled(2, false);
-    tbfile.SetButtonEnabled(1, File1.ListCount() > 0);
+    tbfile.SetButtonEnabled("Add", false);
+    tbfile.SetButtonEnabled("AddAll", File1.ListCount() > 0);
 }
 
 void ListWindow::File1_PathChange() { ApplyAddButtonRule(); }
 
 void ListWindow::File1_Click() {
     if (File1.ListCount() == 0) return;
-    tbfile.SetButtonEnabled(1, true);
-    tbfile.SetButtonEnabled(2, true);
+    tbfile.SetButtonEnabled("AddAll", true);
+    tbfile.SetButtonEnabled("Add", true);
 }
 
 void ListWindow::File1_DblClick() {
@@ -56,10 +57,10 @@ void ListWindow::File1_DblClick() {
 
 // "Remove" waits for a new click in the list; "Remove All" and "Save" follow the rows.
 void ListWindow::AfterAdding() {
-    tbMain.SetButtonEnabled(2, false);
+    tbMain.SetButtonEnabled("Remove", false);
     if (lv1.Count() > 0) {
-        tbMain.SetButtonEnabled(1, true);
-        tbMain.SetButtonEnabled(5, true);
+        tbMain.SetButtonEnabled("RemoveAll", true);
+        tbMain.SetButtonEnabled("Save", true);
     }
 }
 

@@ -44,10 +44,10 @@ void ListWindow::RemoveFromList(bool bolAll) {
         rows_.Remove(lv1.SelectedIndexes());
     }
     lv1.RowsRemoved();
-    tbMain.SetButtonEnabled(2, false);
+    tbMain.SetButtonEnabled("Remove", false);
     if (lv1.Count() == 0) {
-        tbMain.SetButtonEnabled(1, false);
-        tbMain.SetButtonEnabled(5, false);
+        tbMain.SetButtonEnabled("RemoveAll", false);
+        tbMain.SetButtonEnabled("Save", false);
     }
     SetCount();
 }
@@ -78,10 +78,10 @@ void ListWindow::LoadFromFile(std::string strFileName) {
         if (!taken) AddToList(strFileName, true);
         rt::SetHourglass(false);
     }
-    tbMain.SetButtonEnabled(2, false);
+    tbMain.SetButtonEnabled("Remove", false);
     if (lv1.Count() > 0) {
-        tbMain.SetButtonEnabled(1, true);
-        tbMain.SetButtonEnabled(5, true);
+        tbMain.SetButtonEnabled("RemoveAll", true);
+        tbMain.SetButtonEnabled("Save", true);
     }
 }
 

@@ -27,7 +27,7 @@ void ListWindow::lv1_MouseDown(int button, int shift, int x, int y) {
     (void)shift;
     (void)x;
     (void)y;
-    if (lv1.Count() > 0) tbMain.SetButtonEnabled(2, true);
+    if (lv1.Count() > 0) tbMain.SetButtonEnabled("Remove", true);
 }
 
 void ListWindow::lv1_MouseUp(int button, int shift, int x, int y) {
@@ -48,7 +48,7 @@ void ListWindow::mnuitemOpen_Click() {
 
 void ListWindow::mnuitemRemove_Click() {
     RemoveFromList(false);
-    tbMain.SetButtonEnabled(2, false);
+    tbMain.SetButtonEnabled("Remove", false);
 }
 
 void ListWindow::mnuitemProperties_Click() {

@@ -6,6 +6,7 @@
 
 #include "rt/events.h"
 #include "rt/files.h"
+#include "rt/paths.h"
 
 namespace modFileScan {
 
@@ -95,8 +96,7 @@ void ScanFolder(const std::vector<std::string>& colPatterns, bool bolRecurse, Fo
 }  // namespace
 
 void ScanFiles(std::string strPath, const std::vector<std::string>& colPatterns, bool bolRecurse) {
-    if (strPath.empty() || strPath.back() != '\\') strPath += '\\';
-    FoldersInside inside{{std::move(strPath), std::nullopt, false}};
+    FoldersInside inside{{rt::WithBackslash(strPath), std::nullopt, false}};
     ScanFolder(colPatterns, bolRecurse, inside);
 }
 

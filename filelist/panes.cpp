@@ -1,7 +1,5 @@
 #include "filelist/panes.h"
 
-#include <cctype>
-
 #include "filelist/list_pictures.h"
 #include "foundation/modDialog32.h"
 #include "rt/convert.h"
@@ -9,6 +7,7 @@
 #include "rt/events.h"
 #include "rt/files.h"
 #include "rt/msgbox.h"
+#include "rt/paths.h"
 #include "rt/screen.h"
 
 namespace filelist {
@@ -19,17 +18,13 @@ namespace {
 // without medium, a network path) is refused before a pane moves, so the
 // panes never disagree.
 bool IsReachableFolder(const std::string& text) {
-    if (text.size() < 2 || text[1] != ':' || !std::isalpha(static_cast<unsigned char>(text[0]))) return false;
-    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    const char letter = rt::DriveLetterOf(text);
+    if (!letter) return false;
     DWORD attrs = 0;
     return rt::DriveReady(letter) && text.find_first_of("*?") == std::string::npos &&
            rt::FileAttributes(text, attrs) && (attrs & FILE_ATTRIBUTE_DIRECTORY);
 }
 }  // namespace
-
-std::string WithSlash(const std::string& folder) {
-    return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
-}
 
 std::vector<rt::ToolButton> FolderButtons() {
     return {{"Browse", "Browse", "Select Directory", DrawBrowse, true},

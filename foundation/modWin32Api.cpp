@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "rt/files.h"
+#include "rt/paths.h"
 
 namespace modWin32Api {
 
@@ -27,9 +28,7 @@ std::string FolderFromPlatform(FolderCall call) {
     // A folder too long for the buffer comes back as the size it needs, with
     // nothing written: that is no answer either.
     if (length == 0 || length >= kSize) return "";
-    std::string folder = TrimAtNull(buffer);
-    if (folder.empty() || folder.back() != '\\') folder += '\\';
-    return folder;
+    return rt::WithBackslash(TrimAtNull(buffer));
 }
 
 }  // namespace modWin32Api

@@ -41,7 +41,7 @@ void frmGlimtor::RenameSelectedFile() {
     rt::HourglassScope hourglass;
     rt::DoEvents();
     // A name that is taken or invalid, or the old name itself, changes nothing, silently.
-    rt::RenameFile(path, *target);
+    (void)rt::RenameFile(path, *target);
     ClearPreview();
 }
 
@@ -72,7 +72,7 @@ void frmGlimtor::SaveSelectedAsBmp() {
     rt::DoEvents();
     // Failures are silent; a target that cannot be written stays as it was.
     if (IsBitmapEntry(entry))
-        rt::CopyFileTo(strCurrentFilePath + entry, file);
+        (void)rt::CopyFileTo(strCurrentFilePath + entry, file);
     else
         imgPreview.GetPicture().SaveAsBitmap(file);
     ClearPreview();

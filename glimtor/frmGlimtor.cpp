@@ -12,6 +12,7 @@
 #include "rt/events.h"
 #include "rt/files.h"
 #include "rt/format.h"
+#include "rt/paths.h"
 #include "rt/screen.h"
 
 namespace glimtor {
@@ -96,7 +97,7 @@ void frmGlimtor::Form_Load() {
     lngPreviewLeft = std::lround(imgPreview.Left());
     lngPreviewTop = std::lround(imgPreview.Top());
     cmbFilter.SetListIndex(0);
-    strCurrentFilePath = filelist::WithSlash(Dir1.Path());
+    strCurrentFilePath = rt::WithBackslash(Dir1.Path());
 }
 
 void frmGlimtor::Form_Unload(int& cancel) {
@@ -129,7 +130,7 @@ void frmGlimtor::Dir1_Change() {
         return;
     }
     ClearPreview();
-    strCurrentFilePath = filelist::WithSlash(Dir1.Path());
+    strCurrentFilePath = rt::WithBackslash(Dir1.Path());
 }
 
 void frmGlimtor::cmbFilter_Click() {
@@ -144,9 +145,9 @@ void frmGlimtor::chkHidden_Click() {
 
 void frmGlimtor::File1_Click() {
     if (File1.ListCount() == 0) return;
-    tbMain.SetButtonEnabled(1, true);
-    tbMain.SetButtonEnabled(3, true);
-    tbMain.SetButtonEnabled(4, true);
+    tbMain.SetButtonEnabled("Open", true);
+    tbMain.SetButtonEnabled("Rename", true);
+    tbMain.SetButtonEnabled("Delete", true);
     PreviewSelectedFile();
 }
 
@@ -158,7 +159,7 @@ void frmGlimtor::File1_MouseUp(int button, int shift, int x, int y) {
     (void)shift;
     (void)x;
     (void)y;
-    if (tbMain.ButtonEnabled(1) && button == 2) mnuFileListPopup.Show(hwnd());
+    if (tbMain.ButtonEnabled("Open") && button == 2) mnuFileListPopup.Show(hwnd());
 }
 
 // ---- preview ----
@@ -199,7 +200,7 @@ void frmGlimtor::PreviewSelectedFile() {
     imgPreview.SetVisible(true);
     mnuFileListPopup.SetItemEnabled(kMenuFullSize, true);
     mnuFileListPopup.SetItemEnabled(kMenuSaveBMP, true);
-    tbMain.SetButtonEnabled(2, true);
+    tbMain.SetButtonEnabled("Full", true);
 }
 
 void frmGlimtor::EmptyPreviewSquare() {
@@ -215,7 +216,7 @@ void frmGlimtor::ClearPreview() {
     imgPreview.SetVisible(true);
     lblPixSize.SetCaption("");
     lblFileSize.SetCaption("");
-    for (int button = 1; button <= 4; ++button) tbMain.SetButtonEnabled(button, false);
+    for (const char* key : {"Open", "Full", "Rename", "Delete"}) tbMain.SetButtonEnabled(key, false);
     File1.Refresh();
 }
 
@@ -227,7 +228,7 @@ void frmGlimtor::ShowNotAnImage() {
     lblPixSize.SetCaption("0 x 0 pixels");
     mnuFileListPopup.SetItemEnabled(kMenuFullSize, false);
     mnuFileListPopup.SetItemEnabled(kMenuSaveBMP, false);
-    tbMain.SetButtonEnabled(2, false);
+    tbMain.SetButtonEnabled("Full", false);
 }
 
 void frmGlimtor::imgPreview_DblClick() { OpenSelectedFile(); }

@@ -2,4 +2,4 @@
 
 #include "glimtor/modCommand.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return modCommand::Main(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return glimtor::modCommand::Main(); }

@@ -6,7 +6,7 @@
 #include "rt/error.h"
 #include "rt/events.h"
 
-namespace modCommand {
+namespace glimtor::modCommand {
 
 bool Start(glimtor::frmGlimtor& main, glimtor::frmMiniGlimtor& viewer, const std::string& commandLine) {
     if (modWin32Api::FileExists(commandLine)) {
@@ -31,4 +31,4 @@ int Main() {
     return rt::RunMessageLoop();
 }
 
-}  // namespace modCommand
+}  // namespace glimtor::modCommand

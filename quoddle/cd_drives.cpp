@@ -3,7 +3,7 @@
 #include "rt/app.h"
 #include "rt/msgbox.h"
 
-namespace modCommand {
+namespace quoddle::modCommand {
 namespace {
 
 std::string PlatformDriveType(const std::string& drive) { return modWin32Api::GetDriveInfo(drive, true); }
@@ -37,4 +37,4 @@ bool FindCDROMs(const std::string& commandLine) {
     return true;
 }
 
-}  // namespace modCommand
+}  // namespace quoddle::modCommand

@@ -2,7 +2,7 @@
 #include "quoddle/track_number.h"
 #include "rt/convert.h"
 
-namespace modCommand {
+namespace quoddle::modCommand {
 
 CommandLineRequest ReadCommandLine(const std::string& commandLine) {
     const std::string upper = rt::UCase(commandLine);
@@ -16,4 +16,4 @@ CommandLineRequest ReadCommandLine(const std::string& commandLine) {
     return {CommandLineRequest::Kind::PlayTrack, track};
 }
 
-}  // namespace modCommand
+}  // namespace quoddle::modCommand

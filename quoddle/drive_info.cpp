@@ -2,6 +2,7 @@
 
 #include "quoddle/modWin32Api.h"
 #include "rt/convert.h"
+#include "rt/paths.h"
 
 namespace modWin32Api {
 
@@ -47,10 +48,7 @@ void FillDriveInfo(const std::string& root) {
 
 std::string DriveRoot(const std::string& drive) {
     std::string root = rt::UCase(rt::Trim(drive));
-    if (root.find("\\\\") != std::string::npos) {
-        if (root.back() != '\\') root += '\\';
-        return root;
-    }
+    if (root.find("\\\\") != std::string::npos) return rt::WithBackslash(root);
     return root.empty() ? "" : root.substr(0, 1) + ":\\";
 }
 

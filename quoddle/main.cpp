@@ -4,6 +4,6 @@
 #include "rt/events.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    if (!modCommand::Main()) return 0;
+    if (!quoddle::modCommand::Main()) return 0;
     return rt::RunMessageLoop();
 }

@@ -1,7 +1,7 @@
 #include "quoddle/modCommand.h"
 #include "rt/events.h"
 
-namespace modCommand {
+namespace quoddle::modCommand {
 namespace {
 
 void EndProcess() { rt::EndProgram(); }
@@ -18,4 +18,4 @@ EndFunction SetEndFunction(EndFunction function) {
     return before;
 }
 
-}  // namespace modCommand
+}  // namespace quoddle::modCommand

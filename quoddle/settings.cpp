@@ -4,7 +4,7 @@
 #include "rt/convert.h"
 #include "rt/settings.h"
 
-namespace modCommand {
+namespace quoddle::modCommand {
 
 bool bolMainOpen = false;
 short intSaveSettings = 0;
@@ -55,4 +55,4 @@ void SaveSettings() {
     Save("ColorCode", lngColorCode);
 }
 
-}  // namespace modCommand
+}  // namespace quoddle::modCommand

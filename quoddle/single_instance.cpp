@@ -3,7 +3,7 @@
 #include "quoddle/modCommand.h"
 #include "rt/app.h"
 
-namespace modCommand {
+namespace quoddle::modCommand {
 
 bool AnotherInstanceRuns() {
     static HANDLE mark = nullptr;
@@ -20,4 +20,4 @@ bool AnotherInstanceRuns() {
     return false;
 }
 
-}  // namespace modCommand
+}  // namespace quoddle::modCommand

@@ -9,7 +9,7 @@
 #include "rt/events.h"
 #include "rt/msgbox.h"
 
-namespace modCommand {
+namespace quoddle::modCommand {
 
 void ProcessCommandLine() { ProcessCommandLine(rt::AppCommandLine()); }
 
@@ -52,4 +52,4 @@ bool Main() {
     }
 }
 
-}  // namespace modCommand
+}  // namespace quoddle::modCommand

@@ -30,9 +30,9 @@ TEST_F(ListWindowTest, LoadAddsTakenLinesAsWritten) {
     EXPECT_EQ(window->lv1.SubItem(2, 1), "");
     EXPECT_EQ(window->lv1.SubItem(2, 3), "");
     EXPECT_EQ(window->lblFiles.Caption(), "3");
-    EXPECT_TRUE(Enabled(1));
-    EXPECT_FALSE(Enabled(2));
-    EXPECT_TRUE(Enabled(5));
+    EXPECT_TRUE(Enabled("RemoveAll"));
+    EXPECT_FALSE(Enabled("Remove"));
+    EXPECT_TRUE(Enabled("Save"));
 }
 
 TEST_F(ListWindowTest, LineFeedsAloneDoNotEndALine) {

@@ -39,7 +39,7 @@ protected:
         return rows;
     }
 
-    bool Enabled(int mainButton) const { return window->tbMain.ButtonEnabled(mainButton); }
+    bool Enabled(const char* mainButton) const { return window->tbMain.ButtonEnabled(mainButton); }
 
     testkit::TempFolder folder;
     std::unique_ptr<filelist::ListWindow> window;

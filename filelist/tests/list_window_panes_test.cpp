@@ -44,8 +44,8 @@ protected:
         SendMessageA(window->Dir1.hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
     }
 
-    bool AddAll() const { return window->tbfile.ButtonEnabled(1); }
-    bool Add() const { return window->tbfile.ButtonEnabled(2); }
+    bool AddAll() const { return window->tbfile.ButtonEnabled("AddAll"); }
+    bool Add() const { return window->tbfile.ButtonEnabled("Add"); }
 
     // What the three panes and the current path show; they must agree.
     struct Where {
@@ -158,9 +158,9 @@ TEST_F(PanesTest, DoubleClickingAFileTwiceGivesOneRow) {
     ClickFile(0, WM_LBUTTONDBLCLK);
     EXPECT_EQ(Rows(), (std::vector<std::string>{file}));
     EXPECT_EQ(window->lblFiles.Caption(), "1");
-    EXPECT_TRUE(Enabled(1));
-    EXPECT_FALSE(Enabled(2));
-    EXPECT_TRUE(Enabled(5));
+    EXPECT_TRUE(Enabled("RemoveAll"));
+    EXPECT_FALSE(Enabled("Remove"));
+    EXPECT_TRUE(Enabled("Save"));
     EXPECT_FALSE(rt::IsHourglass());
 }
 
@@ -195,7 +195,7 @@ TEST_F(PanesTest, ATypedFolderThePanesCannotShowChangesNothing) {
     EXPECT_EQ(answers.Seen()[0].title, "Select Directory");
 
     answers.Expect(testkit::TypeText(target));
-    window->tbDir.PressButton(2);
+    window->tbDir.PressButton("Input");
     EXPECT_EQ(window->Dir1.Path(), target);
     ExpectAgreeing();
 }

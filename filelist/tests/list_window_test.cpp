@@ -18,12 +18,12 @@ TEST_F(ListWindowTest, StartsAsDesigned) {
     EXPECT_EQ(window->cmbFilter.Text(), "*.*");
     EXPECT_EQ(window->File1.Pattern(), "*.*");
     struct Case {
-        int index;
+        const char* key;
         bool enabled;
-    } main[] = {{1, false}, {2, false}, {4, true}, {5, false}, {7, true}, {8, true}};
-    for (const Case& c : main) EXPECT_EQ(Enabled(c.index), c.enabled) << "tbMain " << c.index;
-    EXPECT_FALSE(window->tbfile.ButtonEnabled(2));
-    EXPECT_EQ(window->tbfile.ButtonEnabled(1), window->File1.ListCount() > 0);
+    } main[] = {{"RemoveAll", false}, {"Remove", false}, {"Load", true}, {"Save", false}, {"Help", true}, {"Attrib", true}};
+    for (const Case& c : main) EXPECT_EQ(Enabled(c.key), c.enabled) << "tbMain " << c.key;
+    EXPECT_FALSE(window->tbfile.ButtonEnabled("Add"));
+    EXPECT_EQ(window->tbfile.ButtonEnabled("AddAll"), window->File1.ListCount() > 0);
     const std::string& path = window->Dir1.Path();
     EXPECT_EQ(window->strCurrentFilePath, path.back() == '\\' ? path : path + "\\");
 }
@@ -83,24 +83,24 @@ TEST_F(ListWindowTest, NoDuplicatesComparesPathsInUpperCase) {
 TEST_F(ListWindowTest, RemovingSetsTheListButtons) {
     window->RemoveFromList(true);  // empty list: nothing at all changes
     EXPECT_EQ(window->lblFiles.Caption(), "0");
-    window->tbMain.SetButtonEnabled(2, true);
+    window->tbMain.SetButtonEnabled("Remove", true);
     window->RemoveFromList(false);
-    EXPECT_TRUE(Enabled(2));
+    EXPECT_TRUE(Enabled("Remove"));
 
     for (const char* p : {"C:\\1", "C:\\2", "C:\\3"}) window->AddToList(p, true);
-    window->tbMain.SetButtonEnabled(1, true);
-    window->tbMain.SetButtonEnabled(5, true);
+    window->tbMain.SetButtonEnabled("RemoveAll", true);
+    window->tbMain.SetButtonEnabled("Save", true);
     window->lv1.SetSelected(0, true);
     window->lv1.SetSelected(2, true);
     window->RemoveFromList(false);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"C:\\2"}));
-    EXPECT_FALSE(Enabled(2));
-    EXPECT_TRUE(Enabled(1));
+    EXPECT_FALSE(Enabled("Remove"));
+    EXPECT_TRUE(Enabled("RemoveAll"));
     EXPECT_EQ(window->lblFiles.Caption(), "1");
     window->lv1.SetSelected(0, true);
     window->RemoveFromList(false);
-    EXPECT_FALSE(Enabled(1));
-    EXPECT_FALSE(Enabled(5));
+    EXPECT_FALSE(Enabled("RemoveAll"));
+    EXPECT_FALSE(Enabled("Save"));
     EXPECT_EQ(window->lblFiles.Caption(), "0");
 }
 

@@ -14,8 +14,9 @@ using filelist_test::ListWindowTest;
 
 namespace {
 
-enum Main { kRemoveAll = 1, kRemove = 2, kLoad = 4, kSave = 5, kHelp = 7, kAction = 8 };
-enum File { kAddAll = 1, kAdd = 2 };
+constexpr const char *kRemoveAll = "RemoveAll", *kRemove = "Remove", *kLoad = "Load", *kSave = "Save", *kHelp = "Help",
+                      *kAction = "Attrib";
+constexpr const char *kAddAll = "AddAll", *kAdd = "Add";
 
 class ListToolbarsTest : public ListWindowTest {
 protected:
@@ -27,8 +28,8 @@ protected:
         for (const std::string& row : Rows()) names.push_back(row.substr(row.find_last_of('\\') + 1));
         return names;
     }
-    void PressFile(int index) { window->tbfile.PressButton(index); }
-    void PressMain(int index) { window->tbMain.PressButton(index); }
+    void PressFile(const char* key) { window->tbfile.PressButton(key); }
+    void PressMain(const char* key) { window->tbMain.PressButton(key); }
 };
 
 TEST_F(ListToolbarsTest, ColumnClicksShareOneToggleAndNewRowsFollowTheOrder) {
@@ -104,7 +105,7 @@ TEST_F(ListToolbarsTest, ButtonStatesFollowTheHandlers) {
         EXPECT_EQ(window->tbfile.ButtonEnabled(kAddAll), s.addAll);
         EXPECT_EQ(window->tbfile.ButtonEnabled(kAdd), s.add);
         // Load, Help and the action are never changed.
-        for (int always : {kLoad, kHelp, kAction}) EXPECT_TRUE(Enabled(always)) << always;
+        for (const char* always : {kLoad, kHelp, kAction}) EXPECT_TRUE(Enabled(always)) << always;
         EXPECT_FALSE(rt::IsHourglass());
     }
     EXPECT_EQ(window->lv1.Count(), 0);

@@ -49,7 +49,7 @@ TEST_F(GlimtorTest, PreviewShrinksLargePicturesIntoTheSquareAndCentresTheRest) {
                   std::to_string(c.width) + " x " + std::to_string(c.height) + " pixels");
         EXPECT_TRUE(window->imgPreview.Visible());
         EXPECT_FALSE(window->lblNotImage.Visible());
-        for (int b = 1; b <= 4; ++b) EXPECT_TRUE(MainEnabled(b)) << "button " << b;
+        for (const char* b : {"Open", "Full", "Rename", "Delete"}) EXPECT_TRUE(MainEnabled(b)) << "button " << b;
         EXPECT_TRUE(window->mnuFileListPopup.ItemEnabled(glimtor::frmGlimtor::kMenuFullSize));
         EXPECT_TRUE(window->mnuFileListPopup.ItemEnabled(glimtor::frmGlimtor::kMenuSaveBMP));
     }
@@ -84,8 +84,8 @@ TEST_F(GlimtorTest, WhatDoesNotLoadShowsTheFailureDisplayWithTheFileSizeKept) {
         EXPECT_TRUE(window->lblNotImage.Visible());
         EXPECT_EQ(window->lblPixSize.Caption(), "0 x 0 pixels");
         EXPECT_EQ(window->lblFileSize.Caption(), std::to_string(bytes.size()) + " bytes");
-        EXPECT_TRUE(MainEnabled(1) && MainEnabled(3) && MainEnabled(4));
-        EXPECT_FALSE(MainEnabled(2));
+        EXPECT_TRUE(MainEnabled("Open") && MainEnabled("Rename") && MainEnabled("Delete"));
+        EXPECT_FALSE(MainEnabled("Full"));
         EXPECT_FALSE(window->mnuFileListPopup.ItemEnabled(glimtor::frmGlimtor::kMenuFullSize));
         EXPECT_FALSE(window->mnuFileListPopup.ItemEnabled(glimtor::frmGlimtor::kMenuSaveBMP));
     }

@@ -72,7 +72,7 @@ protected:
         SendMessageA(list, WM_LBUTTONUP, 0, at);
     }
 
-    bool MainEnabled(int button) const { return window->tbMain.ButtonEnabled(button); }
+    bool MainEnabled(const char* button) const { return window->tbMain.ButtonEnabled(button); }
     bool Previewing() const { return window->imgPreview.HasPicture(); }
 
     // The preview is the empty square with empty labels and the commands off.
@@ -82,7 +82,7 @@ protected:
         EXPECT_FALSE(window->lblNotImage.Visible());
         EXPECT_EQ(window->lblPixSize.Caption(), "");
         EXPECT_EQ(window->lblFileSize.Caption(), "");
-        for (int b = 1; b <= 4; ++b) EXPECT_FALSE(MainEnabled(b)) << "button " << b;
+        for (const char* b : {"Open", "Full", "Rename", "Delete"}) EXPECT_FALSE(MainEnabled(b)) << "button " << b;
     }
     void ExpectOnSquare() const {
         EXPECT_FLOAT_EQ(window->imgPreview.Left(), 6000);

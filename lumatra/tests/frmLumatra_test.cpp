@@ -62,7 +62,7 @@ TEST_F(LumatraWindowTest, ShowsTheSlideShowCaptionsPatternsAndButtons) {
         EXPECT_EQ(b.toolTip, want.toolTip) << i;
         EXPECT_EQ(b.separator, i == 3 || i == 6) << i;
         if (!b.separator) {
-            EXPECT_EQ(window.tbMain.ButtonEnabled(i), want.enabled) << i;
+            EXPECT_EQ(window.tbMain.ButtonEnabled(b.tag), want.enabled) << i;
         }
     }
 }
@@ -75,11 +75,12 @@ TEST_F(LumatraWindowTest, TheButtonsFollowTheRowsAndAFolderChangeKeepsThem) {
     ASSERT_FALSE(window.Dir1.SetPath(folder.Path()));
     const auto states = [&] {
         std::vector<bool> on;
-        for (int i : {1, 2, 5, 8, 9}) on.push_back(window.tbMain.ButtonEnabled(i));
+        for (const char* key : {"RemoveAll", "Remove", "Save", "Settings", "SlideShow"})
+            on.push_back(window.tbMain.ButtonEnabled(key));
         return on;
     };
 
-    window.tbfile.PressButton(1);  // "Add All"
+    window.tbfile.PressButton("AddAll");  // "Add All"
     ASSERT_EQ(window.lv1.Count(), 2);
     EXPECT_EQ(window.lv1.SubItem(0, 2), "jpg");
     EXPECT_EQ(window.lblFiles.Caption(), "2");
@@ -89,7 +90,7 @@ TEST_F(LumatraWindowTest, TheButtonsFollowTheRowsAndAFolderChangeKeepsThem) {
     EXPECT_EQ(window.lv1.Count(), 2);
     EXPECT_EQ(window.strCurrentFilePath, folder / "sub\\");
 
-    window.tbMain.PressButton(1);  // "Remove All"
+    window.tbMain.PressButton("RemoveAll");  // "Remove All"
     EXPECT_EQ(window.lv1.Count(), 0);
     EXPECT_EQ(window.lblFiles.Caption(), "0");
     EXPECT_EQ(states(), (std::vector<bool>{false, false, false, true, true}));
@@ -98,7 +99,7 @@ TEST_F(LumatraWindowTest, TheButtonsFollowTheRowsAndAFolderChangeKeepsThem) {
 TEST_F(LumatraWindowTest, SlideShowOnAnEmptyListSaysSoAndFocusesTheFilePane) {
     testkit::DialogAnswerer answers;
     answers.Expect(testkit::Press(IDOK));
-    window.tbMain.PressButton(9);
+    window.tbMain.PressButton("SlideShow");
     ASSERT_EQ(answers.Seen().size(), 1u);  // the message, and no show after it
     const testkit::SeenDialog& seen = answers.Seen()[0];
     EXPECT_EQ(seen.title, "Lumatra : File Not Found");

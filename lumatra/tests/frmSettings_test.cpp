@@ -168,7 +168,7 @@ TEST_F(LumatraWindowTest, MovingTheScrollBarWritesTheDelay) {
 TEST_F(LumatraWindowTest, ApplyStoresOrForgetsAndCancelChangesNothing) {
     const std::map<std::string, std::string> before = {
         {"CycleDelay", "9"}, {"IncludeName", "1"}, {"Loop", "0"}, {"Random", "1"}, {"Save", "1"}};
-    const auto press = [](int button) { return [button](lumatra::frmSettings& d) { d.tbMain.PressButton(button); }; };
+    const auto press = [](const char* button) { return [button](lumatra::frmSettings& d) { d.tbMain.PressButton(button); }; };
     const struct {
         const char* what;
         bool save;
@@ -176,11 +176,11 @@ TEST_F(LumatraWindowTest, ApplyStoresOrForgetsAndCancelChangesNothing) {
         std::map<std::string, std::string> stored;
         Settings inUse;
     } cases[] = {
-        {"Apply with Save ticked", true, press(2),
+        {"Apply with Save ticked", true, press("Apply"),
          {{"CycleDelay", "12"}, {"IncludeName", "2"}, {"Loop", "1"}, {"Random", "1"}, {"Save", "1"}},
          {12, 1, 2, 1}},
-        {"Apply with Save unticked", false, press(2), {}, {12, 1, 2, 1}},
-        {"Cancel", true, press(1), before, {9, 0, 1, 1}},
+        {"Apply with Save unticked", false, press("Apply"), {}, {12, 1, 2, 1}},
+        {"Cancel", true, press("Cancel"), before, {9, 0, 1, 1}},
         {"the close box", true, [](lumatra::frmSettings& d) { SendMessageA(d.hwnd(), WM_CLOSE, 0, 0); }, before,
          {9, 0, 1, 1}},
     };
@@ -216,7 +216,7 @@ TEST_F(LumatraWindowTest, TheSettingsButtonOpensTheDialog) {
             EXPECT_EQ(d->HScroll_Delay.Value(), 5);
         }
     }));
-    window.tbMain.PressButton(8);
+    window.tbMain.PressButton("Settings");
     ASSERT_EQ(answers.Seen().size(), 1u);
     EXPECT_EQ(answers.Seen()[0].title, "Settings");
 }

@@ -14,14 +14,15 @@
 
 namespace {
 
-constexpr int kRecurseButton = 3;
+constexpr int kRecursePosition = 3;
+constexpr const char* kRecurseButton = "Recurse";
 
 class AddRecurseTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window.Show();
         ASSERT_TRUE(window.IsLoaded());
-        ASSERT_EQ(window.tbfile.Button(kRecurseButton).tag, "Recurse");
+        ASSERT_EQ(window.tbfile.Button(kRecursePosition).tag, "Recurse");
         window.Drive1.SetDrive(folder.Path());
         ASSERT_FALSE(window.Dir1.SetPath(folder.Path()));
     }
@@ -50,9 +51,9 @@ TEST_F(AddRecurseTest, FilesOfEachPatternInTurnThenTheSubfolders) {
     AddRecurse("*.jpg;*.gif");
     EXPECT_EQ(Rows(), (std::vector<std::string>{a, b, c}));
     EXPECT_EQ(window.lblFiles.Caption(), "3");
-    EXPECT_TRUE(window.tbMain.ButtonEnabled(1));
-    EXPECT_FALSE(window.tbMain.ButtonEnabled(2));
-    EXPECT_TRUE(window.tbMain.ButtonEnabled(5));
+    EXPECT_TRUE(window.tbMain.ButtonEnabled("RemoveAll"));
+    EXPECT_FALSE(window.tbMain.ButtonEnabled("Remove"));
+    EXPECT_TRUE(window.tbMain.ButtonEnabled("Save"));
     EXPECT_FALSE(rt::IsHourglass());
 }
 
@@ -85,7 +86,7 @@ TEST_F(AddRecurseTest, NothingMatchingAddsNothing) {
     folder.Write("a.txt");
     AddRecurse("*.jpg");
     EXPECT_TRUE(Rows().empty());
-    EXPECT_FALSE(window.tbMain.ButtonEnabled(1));
+    EXPECT_FALSE(window.tbMain.ButtonEnabled("RemoveAll"));
 }
 
 // A click on "Add Recurse" that arrives during one of a run's yields finds
@@ -103,7 +104,7 @@ TEST_F(AddRecurseTest, ASecondAddRecurseDuringARunDoesNothing) {
 
     window.RemoveFromList(true);
     TBBUTTON recurse{};
-    SendMessageA(window.tbfile.hwnd(), TB_GETBUTTON, kRecurseButton - 1, reinterpret_cast<LPARAM>(&recurse));
+    SendMessageA(window.tbfile.hwnd(), TB_GETBUTTON, kRecursePosition - 1, reinterpret_cast<LPARAM>(&recurse));
     ASSERT_TRUE(PostMessageA(window.hwnd(), WM_COMMAND, MAKEWPARAM(recurse.idCommand, BN_CLICKED),
                              reinterpret_cast<LPARAM>(window.tbfile.hwnd())));
     start = rt::YieldCount();

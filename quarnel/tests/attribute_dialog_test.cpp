@@ -17,7 +17,7 @@ using quarnel_test::WhenDialogOpens;
 
 namespace {
 
-constexpr int kSetAttributes = 8;
+constexpr const char* kSetAttributes = "Attrib";
 
 RECT ClientRectOf(HWND control, HWND form) {
     RECT r;
@@ -123,7 +123,7 @@ TEST_F(QuarnelWindowTest, BrowseShowsTheMastersDateAndACancelForgetsIt) {
     testkit::DialogAnswerer answers;
     answers.Expect(testkit::TypeFileName(master)).Expect(testkit::Press(IDCANCEL));
 
-    d.tbDir.PressButton(1);
+    d.tbDir.PressButton("Browse");
     EXPECT_EQ(d.strMasterFile, master);
     SYSTEMTIME modified;
     ASSERT_TRUE(rt::FileModified(master, modified));
@@ -135,7 +135,7 @@ TEST_F(QuarnelWindowTest, BrowseShowsTheMastersDateAndACancelForgetsIt) {
     // Choosing a master leaves the option alone.
     EXPECT_TRUE(d.optDate[1].Value());
 
-    d.tbDir.PressButton(1);
+    d.tbDir.PressButton("Browse");
     EXPECT_EQ(d.strMasterFile, "");
     EXPECT_EQ(d.lblDate.Caption(), "");
     ASSERT_EQ(answers.Seen().size(), 2u);
@@ -163,7 +163,7 @@ TEST_F(QuarnelWindowTest, LeavingTheDialogWithoutProceedingChangesNothing) {
         const char* how;
         std::function<void(quarnel::frmSettings&)> leave;
     } cases[] = {
-        {"Cancel", [](quarnel::frmSettings& d) { d.tbMain.PressButton(1); }},
+        {"Cancel", [](quarnel::frmSettings& d) { d.tbMain.PressButton("Cancel"); }},
         {"Escape", [](quarnel::frmSettings& d) { PostMessageA(d.txtDate.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0); }},
         {"close box", [](quarnel::frmSettings& d) { PostMessageA(d.hwnd(), WM_CLOSE, 0, 0); }},
     };

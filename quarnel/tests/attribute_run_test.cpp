@@ -19,7 +19,7 @@ using quarnel_test::Utc;
 namespace {
 
 constexpr DWORD kRHS = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-constexpr int kProceed = 3;
+constexpr const char* kProceed = "Apply";
 
 // Archive always reads back set on this platform's files, so only the other
 // three attributes can be seen to change.
@@ -84,9 +84,9 @@ TEST_F(AttributeRunTest, AfterTheRunTheListIsEmptyAndTheFilePaneRefreshed) {
     ListFile("shown.txt");
     ListFile("was hidden.txt", FILE_ATTRIBUTE_HIDDEN);
     ASSERT_FALSE(window.Dir1.SetPath(folder.Path()));
-    window.tbMain.SetButtonEnabled(1, true);
-    window.tbMain.SetButtonEnabled(2, true);
-    window.tbMain.SetButtonEnabled(5, true);
+    window.tbMain.SetButtonEnabled("RemoveAll", true);
+    window.tbMain.SetButtonEnabled("Remove", true);
+    window.tbMain.SetButtonEnabled("Save", true);
     ASSERT_EQ(window.File1.ListCount(), 1);
 
     const unsigned long long yields = rt::YieldCount();
@@ -99,7 +99,7 @@ TEST_F(AttributeRunTest, AfterTheRunTheListIsEmptyAndTheFilePaneRefreshed) {
 
     EXPECT_EQ(window.lv1.Count(), 0);
     EXPECT_EQ(window.lblFiles.Caption(), "0");
-    for (int button : {1, 2, 5}) EXPECT_FALSE(window.tbMain.ButtonEnabled(button)) << button;
+    for (const char* button : {"RemoveAll", "Remove", "Save"}) EXPECT_FALSE(window.tbMain.ButtonEnabled(button)) << button;
     EXPECT_EQ(window.File1.ListCount(), 2) << "the file that lost its hidden bit shows";
     EXPECT_FALSE(rt::IsHourglass());
     EXPECT_FALSE(dialog.IsLoaded());
@@ -257,7 +257,7 @@ TEST_F(AttributeRunTest, TheMastersTimesAreCopiedToEveryFile) {
     {
         testkit::DialogAnswerer answers;
         answers.Expect(testkit::TypeFileName(master));
-        dialog.tbDir.PressButton(1);
+        dialog.tbDir.PressButton("Browse");
     }
     dialog.optDate[0].SetValue(true);
     dialog.chkDate.SetValue(1);
@@ -280,7 +280,7 @@ TEST_F(AttributeRunTest, AMasterThatCannotBeReadCountsEveryFile) {
         {
             testkit::DialogAnswerer answers;
             answers.Expect(testkit::TypeFileName(master));
-            d.tbDir.PressButton(1);
+            d.tbDir.PressButton("Browse");
         }
         HANDLE hold = INVALID_HANDLE_VALUE;
         if (locked) {

@@ -17,7 +17,7 @@
 #include "rt/settings.h"
 #include "testkit/temp_folder.h"
 
-using namespace modCommand;
+using namespace quoddle::modCommand;
 
 namespace {
 

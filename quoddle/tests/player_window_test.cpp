@@ -17,7 +17,7 @@
 #include "virtual_disc.h"
 
 using namespace quoddle;
-using namespace modCommand;
+using namespace quoddle::modCommand;
 using namespace modMCI32Api;
 
 namespace {

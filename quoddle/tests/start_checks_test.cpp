@@ -7,7 +7,7 @@
 #include "rt/app.h"
 #include "testkit/dialog_answerer.h"
 
-using namespace modCommand;
+using namespace quoddle::modCommand;
 using testkit::DialogAnswerer;
 using testkit::Icon;
 

@@ -15,7 +15,7 @@
 #include "virtual_disc.h"
 
 using namespace quoddle;
-using namespace modCommand;
+using namespace quoddle::modCommand;
 using namespace modMCI32Api;
 using testkit::DialogAnswerer;
 

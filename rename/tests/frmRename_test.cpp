@@ -46,7 +46,7 @@ TEST_F(RenameWindowTest, ShowsTheRenameCaptionsColumnsAndButtons) {
     EXPECT_EQ(rename.caption, "Rename");
     EXPECT_EQ(rename.tag, "Rename");
     EXPECT_EQ(rename.toolTip, "Rename Files");
-    EXPECT_TRUE(window.tbMain.ButtonEnabled(8));
+    EXPECT_TRUE(window.tbMain.ButtonEnabled("Rename"));
 }
 
 TEST_F(RenameWindowTest, TheTypeColumnShowsTheFileNamesEnding) {
@@ -77,14 +77,14 @@ TEST_F(RenameWindowTest, EveryFolderChangeEmptiesTheList) {
          [&] {
              testkit::DialogAnswerer answers;
              answers.Expect(testkit::TypeText(folder.Path()));
-             window.tbDir.PressButton(2);
+             window.tbDir.PressButton("Input");
          }},
         {"another drive", [&] { window.Drive1.SetDrive("z"); }},
         {"Browse",
          [&] {
              testkit::DialogAnswerer answers;
              answers.Expect(testkit::ChooseFolder(sub));
-             window.tbDir.PressButton(1);
+             window.tbDir.PressButton("Browse");
          }},
     };
     ShowFolder();
@@ -92,7 +92,7 @@ TEST_F(RenameWindowTest, EveryFolderChangeEmptiesTheList) {
         SCOPED_TRACE(c.how);
         std::string list = folder.Write("list.txt", "C:\\elsewhere\\a.jpg\r\nC:\\elsewhere\\b.jpg\r\n");
         window.LoadFromFile(list);
-        window.tbMain.SetButtonEnabled(2, true);  // a row was clicked
+        window.tbMain.SetButtonEnabled("Remove", true);  // a row was clicked
         ASSERT_EQ(window.lv1.Count(), 2);
         const std::string before = window.Dir1.Path();
 
@@ -101,7 +101,7 @@ TEST_F(RenameWindowTest, EveryFolderChangeEmptiesTheList) {
         ASSERT_NE(window.Dir1.Path(), before);
         EXPECT_EQ(window.lv1.Count(), 0);
         EXPECT_EQ(window.lblFiles.Caption(), "0");
-        for (int button : {1, 2, 5}) EXPECT_FALSE(window.tbMain.ButtonEnabled(button)) << button;
+        for (const char* button : {"RemoveAll", "Remove", "Save"}) EXPECT_FALSE(window.tbMain.ButtonEnabled(button)) << button;
         const std::string shown = window.Dir1.Path();
         EXPECT_EQ(window.strCurrentFilePath, shown.back() == '\\' ? shown : shown + "\\");
     }
@@ -110,7 +110,7 @@ TEST_F(RenameWindowTest, EveryFolderChangeEmptiesTheList) {
 TEST_F(RenameWindowTest, RenameOnAnEmptyListSaysSoAndFocusesTheFilePane) {
     testkit::DialogAnswerer answers;
     answers.Expect(testkit::Press(IDOK));
-    window.tbMain.PressButton(8);
+    window.tbMain.PressButton("Rename");
     ASSERT_EQ(answers.Seen().size(), 1u);  // the message, and no dialog after it
     const testkit::SeenDialog& seen = answers.Seen()[0];
     EXPECT_EQ(seen.title, "Rename : File Not Found");
@@ -128,7 +128,7 @@ TEST_F(RenameWindowTest, RenamesTheListedFilesThroughTheDialog) {
         {"a.txt", "A"}, {"b.JPG", "B"}, {"Pic01.txt", "P"}};
     for (const auto& [name, content] : before) folder.Write(name, content);
     ShowFolder();
-    window.tbfile.PressButton(1);  // "Add All"
+    window.tbfile.PressButton("AddAll");  // "Add All"
     ASSERT_EQ(window.lv1.Count(), 3);
     ASSERT_EQ(window.lv1.Text(0), folder / "a.txt");
 
@@ -143,7 +143,7 @@ TEST_F(RenameWindowTest, RenamesTheListedFilesThroughTheDialog) {
         EXPECT_EQ(GetWindow(h, GW_OWNER), window.hwnd());
         if (auto* d = dialogIn(h)) d->txtPrefix.SetText("Zzz");
     }));
-    window.tbMain.PressButton(8);
+    window.tbMain.PressButton("Rename");
     answers.Expect(testkit::ClickToolButton("Proceed !", [&](HWND h) {
         auto* d = dialogIn(h);
         if (!d) return;
@@ -152,7 +152,7 @@ TEST_F(RenameWindowTest, RenamesTheListedFilesThroughTheDialog) {
         d->txtPrefix.SetText("Pic");
     }));
     const unsigned long long yields = rt::YieldCount();
-    window.tbMain.PressButton(8);
+    window.tbMain.PressButton("Rename");
 
     EXPECT_EQ(answers.Seen().size(), 2u);
     EXPECT_EQ(rt::YieldCount() - yields, 1u);  // one yield for the whole run

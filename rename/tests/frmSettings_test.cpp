@@ -79,7 +79,7 @@ TEST_F(RenameWindowTest, EscapeAndCancelCloseTheDialogWithoutRenaming) {
         if (escape) {
             PressKey(dialog.txtStartNumber.hwnd(), VK_ESCAPE);
         } else {
-            dialog.tbMain.PressButton(1);
+            dialog.tbMain.PressButton("Cancel");
         }
         EXPECT_FALSE(dialog.IsLoaded());
         EXPECT_EQ(window.lv1.Count(), 1);
@@ -162,7 +162,7 @@ TEST_F(RenameWindowTest, ProceedChecksThePrefixAndTheNumberInOrder) {
         if (c.outcome == Outcome::Warns)
             answers.Expect(testkit::Press(IDNO)).Expect(StillOpen(c, true, "Proceed !")).Expect(testkit::Press(IDYES));
 
-        window.tbMain.PressButton(8);
+        window.tbMain.PressButton("Rename");
 
         const std::vector<testkit::SeenDialog>& seen = answers.Seen();
         ASSERT_EQ(seen.size(), c.outcome == Outcome::Refused ? 3u : c.outcome == Outcome::Warns ? 4u : 1u);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "file_listing.h"
+#include "testkit/file_listing.h"
 #include "rt/files.h"
 #include "testkit/temp_folder.h"
 
@@ -102,7 +102,7 @@ TEST(RenameFiles, RenamesTheListedFilesAndNeverAnyOther) {
 
         renamer::RenameFiles(rows, tree / "cur\\", {s.prefix, 1, 2});
 
-        EXPECT_EQ(FilesBelow(tree.Path()), s.after);
+        EXPECT_EQ(testkit::FilesBelow(tree.Path()), s.after);
     }
 }
 
@@ -122,7 +122,7 @@ TEST(RenameFiles, RowsPastThePathLimitRenameNoFile) {
 
     renamer::RenameFiles(rows, tree / "cur\\", {"Pic", 1, 2});
 
-    EXPECT_EQ(FilesBelow(tree.Path()),
+    EXPECT_EQ(testkit::FilesBelow(tree.Path()),
               (Files{{"cur\\victim.txt", "V"}, {"cur\\Pic02", "at"}, {pastLimit, "past"}, {"cur\\Pic04.txt", "A"}}));
 }
 

@@ -92,7 +92,6 @@ public:
     void mnuitemCancel_Click() {}
 
     bool bolSortDescending = false;
-    const std::array<int, 4>& LayoutMargins() const { return LayoutMargins_; }
 
 protected:
     void Form_Load() override;

@@ -12,10 +12,6 @@
 
 namespace filelist {
 
-// The folder pane's path as strCurrentFilePath holds it: a drive root
-// unchanged, any other folder with one "\" appended.
-std::string WithSlash(const std::string& folder);
-
 // The pane toolbar tbDir: "Browse" and "Input".
 std::vector<rt::ToolButton> FolderButtons();
 

@@ -6,7 +6,7 @@
 #include "glimtor/frmGlimtor.h"
 #include "glimtor/frmMiniGlimtor.h"
 
-namespace modCommand {
+namespace glimtor::modCommand {
 
 // Shows the viewer or the main window for this command line (whole, as the
 // platform hands it over). False when the start failed; the failure has
@@ -16,4 +16,4 @@ bool Start(glimtor::frmGlimtor& main, glimtor::frmMiniGlimtor& viewer, const std
 // The program's entry: starts, then lives on the windows' events.
 int Main();
 
-}  // namespace modCommand
+}  // namespace glimtor::modCommand

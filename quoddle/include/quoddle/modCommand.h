@@ -3,7 +3,7 @@
 // tray form share, their settings, the start procedure and the command line.
 #include <string>
 
-namespace modCommand {
+namespace quoddle::modCommand {
 
 // Shared flags; check-box values 0 or 1, taken from the boxes unchanged.
 extern bool bolMainOpen;        // the player window is open
@@ -70,4 +70,4 @@ EndFunction SetEndFunction(EndFunction function);
 // in the message loop until a window ends it.
 bool Main();
 
-}  // namespace modCommand
+}  // namespace quoddle::modCommand
