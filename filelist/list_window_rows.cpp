@@ -78,11 +78,7 @@ void ListWindow::LoadFromFile(std::string strFileName) {
         if (!taken) AddToList(strFileName, true);
         rt::SetHourglass(false);
     }
-    tbMain.SetButtonEnabled("Remove", false);
-    if (lv1.Count() > 0) {
-        tbMain.SetButtonEnabled("RemoveAll", true);
-        tbMain.SetButtonEnabled("Save", true);
-    }
+    AfterAdding();
 }
 
 void ListWindow::SaveToFile(std::string strFileName) {
